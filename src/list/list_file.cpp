@@ -1,0 +1,154 @@
+#include "list/list_file.h"
+
+#include <cstring>
+#include <string>
+
+#include "list/varn_list.h"
+#include "platform/files.h"
+
+const char* const LIST_FILE_NAME = "brimlock.ini";
+
+namespace {
+
+// The new content is written here first and put in place only when complete.
+const char* const TEMPORARY_FILE_NAME = "brimlock.ini.tmp";
+const char END_OF_FILE = 0x1A;  // Ctrl-Z
+
+// Set when the last load hit a read error part way: the list in memory is then
+// not the whole file, and saving it would throw away the unread entries.
+bool loadWasIncomplete = false;
+
+bool isBlankLine(const char* begin, const char* end) {
+    for (const char* p = begin; p != end; ++p) {
+        if (*p != ' ') {
+            return false;
+        }
+    }
+    return true;
+}
+
+void addLine(const char* begin, const char* end) {
+    if (isBlankLine(begin, end) || varnCount >= MAX_VARNS) {
+        return;  // lines past the 1,000th are left out
+    }
+    ++varnCount;
+    varnList[varnCount].assign(begin, end);
+}
+
+// Reads until the end of the file or the first Ctrl-Z. Returns false on a read
+// error; content then holds what arrived before it.
+bool readUpToEndOfFile(FileHandle file, std::string& content) {
+    char chunk[64 * 1024];
+    for (;;) {
+        std::size_t got = 0;
+        if (!readFile(file, chunk, sizeof chunk, &got)) {
+            return false;
+        }
+        if (got == 0) {
+            return true;
+        }
+        const void* stop = std::memchr(chunk, END_OF_FILE, got);
+        if (stop != nullptr) {
+            content.append(chunk, static_cast<const char*>(stop) - chunk);
+            return true;
+        }
+        content.append(chunk, got);
+    }
+}
+
+// Adds the lines of content: a line ends at CR, and one LF right after that CR
+// belongs to the line end; any other LF is an ordinary byte. keepLastLine
+// says whether bytes after the last CR form a line.
+void addLines(const std::string& content, bool keepLastLine) {
+    const char* p = content.data();
+    const char* const end = p + content.size();
+    while (p != end) {
+        const char* lineEnd = static_cast<const char*>(std::memchr(p, '\r', end - p));
+        if (lineEnd == nullptr) {
+            if (keepLastLine) {
+                addLine(p, end);
+            }
+            return;
+        }
+        addLine(p, lineEnd);
+        p = lineEnd + 1;
+        if (p != end && *p == '\n') {
+            ++p;
+        }
+    }
+}
+
+bool writeAll(FileHandle file, const std::string& content) {
+    std::size_t written = 0;
+    return writeFile(file, content.data(), content.size(), &written) &&
+           written == content.size();
+}
+
+std::string writtenForm() {
+    std::string content;
+    for (int i = 1; i <= varnCount; ++i) {
+        content += varnList[i];
+        content += "\r\n";
+    }
+    return content;
+}
+
+}  // namespace
+
+void loadVarnList() {
+    if (varnList.size() < MAX_VARNS + 1) {
+        varnList.resize(MAX_VARNS + 1);
+    }
+    loadWasIncomplete = false;
+
+    // Creates the file, empty, when it is missing; leaves an existing one alone.
+    FileHandle file = openFile(LIST_FILE_NAME, FileOpenMode::EnsureExists);
+    if (file != INVALID_FILE) {
+        moveToEnd(file);
+        closeFile(file);
+    }
+
+    file = openFile(LIST_FILE_NAME, FileOpenMode::Read);
+    if (file == INVALID_FILE) {
+        return;
+    }
+    std::string content;
+    const bool readWhole = readUpToEndOfFile(file, content);
+    closeFile(file);
+    // After a read error the unfinished last line may be cut short: keep only
+    // lines whose end was seen, and keep the file from being overwritten.
+    loadWasIncomplete = !readWhole;
+    addLines(content, readWhole);
+}
+
+void saveVarnList() {
+    if (loadWasIncomplete || isReadOnlyFile(LIST_FILE_NAME)) {
+        return;
+    }
+    const std::string content = writtenForm();
+
+    // Held without sharing for the whole save, so no other program writes it
+    // meanwhile; failing to open it (read-only, locked) leaves it as it was.
+    FileHandle listFile = openFile(LIST_FILE_NAME, FileOpenMode::Write);
+    if (listFile == INVALID_FILE) {
+        return;
+    }
+
+    FileHandle temporary = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary);
+    if (temporary == INVALID_FILE) {
+        // The folder takes no new file: the only way left is writing in place.
+        moveToStart(listFile);
+        cutFile(listFile);
+        writeAll(listFile, content);
+        closeFile(listFile);
+        return;
+    }
+
+    const bool complete = writeAll(temporary, content) && flushFile(temporary);
+    closeFile(temporary);
+    // The rename cannot replace a file that is still open.
+    closeFile(listFile);
+    if (!complete || !replaceFile(TEMPORARY_FILE_NAME, LIST_FILE_NAME)) {
+        deleteFile(TEMPORARY_FILE_NAME);
+    }
+}

@@ -1,0 +1,103 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/files.h"
+
+namespace {
+
+HANDLE toHandle(FileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
+
+// WriteFile and ReadFile take 32-bit counts.
+constexpr std::size_t MAX_CHUNK = 1 << 20;
+
+}  // namespace
+
+FileHandle openFile(const std::string& name, FileOpenMode mode) {
+    DWORD access = 0;
+    DWORD sharing = 0;
+    DWORD creation = 0;
+    switch (mode) {
+        case FileOpenMode::EnsureExists:
+            access = GENERIC_READ | GENERIC_WRITE;
+            sharing = FILE_SHARE_READ | FILE_SHARE_WRITE;
+            creation = OPEN_ALWAYS;
+            break;
+        case FileOpenMode::Read:
+            access = GENERIC_READ;
+            sharing = FILE_SHARE_READ | FILE_SHARE_WRITE;
+            creation = OPEN_EXISTING;
+            break;
+        case FileOpenMode::Write:
+            access = GENERIC_WRITE;
+            creation = OPEN_ALWAYS;
+            break;
+        case FileOpenMode::CreateTemporary:
+            access = GENERIC_WRITE;
+            creation = CREATE_ALWAYS;
+            break;
+    }
+    HANDLE file = CreateFileA(name.c_str(), access, sharing, nullptr, creation,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    return reinterpret_cast<FileHandle>(file);  // INVALID_HANDLE_VALUE is INVALID_FILE
+}
+
+bool readFile(FileHandle file, char* buffer, std::size_t size, std::size_t* got) {
+    DWORD read = 0;
+    const BOOL ok = ReadFile(toHandle(file), buffer, static_cast<DWORD>(std::min(size, MAX_CHUNK)),
+                             &read, nullptr);
+    *got = ok ? read : 0;
+    return ok != FALSE;
+}
+
+bool writeFile(FileHandle file, const char* data, std::size_t size, std::size_t* written) {
+    *written = 0;
+    while (*written < size) {
+        DWORD done = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min(size - *written, MAX_CHUNK));
+        if (!WriteFile(toHandle(file), data + *written, chunk, &done, nullptr)) {
+            return false;
+        }
+        *written += done;
+        if (done != chunk) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool moveToStart(FileHandle file) {
+    return SetFilePointer(toHandle(file), 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER;
+}
+
+bool moveToEnd(FileHandle file) {
+    return SetFilePointer(toHandle(file), 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER;
+}
+
+bool cutFile(FileHandle file) {
+    return SetEndOfFile(toHandle(file)) != FALSE;
+}
+
+bool flushFile(FileHandle file) {
+    return FlushFileBuffers(toHandle(file)) != FALSE;
+}
+
+void closeFile(FileHandle file) {
+    CloseHandle(toHandle(file));
+}
+
+bool isReadOnlyFile(const std::string& name) {
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+bool replaceFile(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool deleteFile(const std::string& name) {
+    return DeleteFileA(name.c_str()) != FALSE;
+}

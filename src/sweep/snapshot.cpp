@@ -1,0 +1,5 @@
+#include "sweep/snapshot.h"
+
+std::vector<std::string> snapshotTitles;
+std::vector<WindowHandle> snapshotHandles;
+std::int16_t snapshotCount = 0;

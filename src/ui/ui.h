@@ -1,0 +1,51 @@
+#pragma once
+// The dialog services: the one layer between the logic and the Windows user
+// interface. Dialogs are built in dialog units of the 8-point "MS Sans Serif"
+// font, run modally, and route every message to a control's or the dialog's
+// handler. Texts are ANSI code-page bytes.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/handles.h"
+
+// Returns 0 when the message was not handled and the defaults apply.
+using DialogHandler = std::int32_t (*)(WindowHandle dialog, unsigned message, MessageWParam wParam,
+                                       MessageLParam lParam);
+
+enum class ControlKind { PushButton, Label, TextBox, ListBox };
+
+// Creates a hidden dialog without controls; x or y of -1 centres it.
+WindowHandle newDialog(WindowHandle parent, const std::string& caption, int x, int y, int width,
+                       int height, std::uint32_t style, std::uint32_t extendedStyle);
+// Style 0 means the kind's default. rows (list box only, may be null) is a list
+// numbered from 1, slot 0 unused; filling stops at the first empty row.
+void addControl(WindowHandle dialog, ControlKind kind, int id, const std::string& text, int x,
+                int y, int width, int height, std::uint32_t style, std::uint32_t extendedStyle,
+                DialogHandler handler, const std::vector<std::string>* rows);
+// Shows the dialog and runs it until its window no longer exists. handler and
+// resultSlot may be null.
+void showModal(WindowHandle dialog, DialogHandler handler, std::int32_t* resultSlot);
+// Harmless on a dialog that is gone.
+void endDialog(WindowHandle dialog, std::int32_t result);
+
+void setControlText(WindowHandle dialog, int id, const std::string& text);
+std::string getControlText(WindowHandle dialog, int id);
+void listBoxAdd(WindowHandle dialog, int id, const std::string& text);
+void listBoxReset(WindowHandle dialog, int id);
+// The empty text when no row is selected.
+std::string listBoxSelectedText(WindowHandle dialog, int id);
+
+// Asks for one line of text; the empty text for Cancel, Esc and the close box.
+// x and y are screen pixels; -1, -1 centres the prompt.
+std::string showPrompt(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText, int x, int y);
+// MessageBoxA without owner, after a 5 ms pause; returns the button pressed.
+int showMessage(const std::string& text, const std::string& title, std::uint32_t style);
+
+// The window-level calls the main window needs beside the services above.
+void setTimer(WindowHandle window, unsigned id, unsigned periodMs);
+void killTimer(WindowHandle window, unsigned id);
+// GetModuleHandleA(moduleName), LoadIconA(module, iconName), WM_SETICON/ICON_BIG.
+void setBigIconFromModule(WindowHandle window, const std::string& moduleName,
+                          const std::string& iconName);
