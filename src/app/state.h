@@ -6,6 +6,6 @@
 #include "platform/handles.h"
 
 extern WindowHandle mainDialog;
-extern float delaySeconds;      // between sweeps, 2 to 60 once the user has set it
-extern std::int16_t isActive;   // 1 = counting down and sweeping, 0 = off
-extern float lastSweepTime;     // seconds since local midnight at the end of the last sweep
+extern float delaySeconds;     // between sweeps, 2 to 60 once the user has set it
+extern std::int16_t isActive;  // 1 = counting down and sweeping, 0 = off
+extern float lastSweepTime;    // seconds since local midnight at the end of the last sweep

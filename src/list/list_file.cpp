@@ -14,8 +14,9 @@ namespace {
 const char* const TEMPORARY_FILE_NAME = "brimlock.ini.tmp";
 const char END_OF_FILE = 0x1A;  // Ctrl-Z
 
-// Set when the last load hit a read error part way: the list in memory is then
-// not the whole file, and saving it would throw away the unread entries.
+// Set when the last load could not read the whole file (it could not be opened
+// for reading, or a read failed part way): the list in memory is then not the
+// file's list, and saving it would throw away the entries never read.
 bool loadWasIncomplete = false;
 
 bool isBlankLine(const char* begin, const char* end) {
@@ -80,12 +81,16 @@ void addLines(const std::string& content, bool keepLastLine) {
 
 bool writeAll(FileHandle file, const std::string& content) {
     std::size_t written = 0;
-    return writeFile(file, content.data(), content.size(), &written) &&
-           written == content.size();
+    return writeFile(file, content.data(), content.size(), &written) && written == content.size();
 }
 
 std::string writtenForm() {
+    std::size_t size = 0;
+    for (int i = 1; i <= varnCount; ++i) {
+        size += varnList[i].size() + 2;
+    }
     std::string content;
+    content.reserve(size);
     for (int i = 1; i <= varnCount; ++i) {
         content += varnList[i];
         content += "\r\n";
@@ -110,6 +115,7 @@ void loadVarnList() {
 
     file = openFile(LIST_FILE_NAME, FileOpenMode::Read);
     if (file == INVALID_FILE) {
+        loadWasIncomplete = true;
         return;
     }
     std::string content;

@@ -181,13 +181,15 @@ bool writeFile(FileHandle handle, const char* data, std::size_t size, std::size_
     if (file == nullptr || !writes(file->mode)) {
         return false;
     }
-    const std::size_t count = std::min(size, store.writeLimit - std::min(store.bytesWritten,
-                                                                          store.writeLimit));
+    const std::size_t count =
+        std::min(size, store.writeLimit - std::min(store.bytesWritten, store.writeLimit));
     std::string& bytes = store.files[file->name].bytes;
-    if (bytes.size() < file->position + count) {
-        bytes.resize(file->position + count);
+    if (file->position == bytes.size()) {
+        bytes.append(data, count);
+    } else {
+        bytes.resize(std::max(bytes.size(), file->position + count));
+        bytes.replace(file->position, count, data, count);
     }
-    bytes.replace(file->position, count, data, count);
     file->position += count;
     store.bytesWritten += count;
     *written = count;
@@ -245,7 +247,7 @@ bool replaceFile(const std::string& from, const std::string& to) {
     if (store.replaceRefused || source == store.files.end() || busy || isReadOnlyFile(to)) {
         return false;
     }
-    store.files[to] = source->second;
+    store.files[to] = std::move(source->second);
     store.files.erase(from);
     return true;
 }

@@ -2,26 +2,261 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/startup.h"
 #include "list/varn_list.h"
 #include "platform/files_fake.h"
 
 namespace {
 
+const std::string FILE_NAME = "brimlock.ini";
+
 class ListFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fakefs::reset();
         resetProgramState();
     }
+
+    static std::vector<std::string> loadedVarns() {
+        return std::vector<std::string>(varnList.begin() + 1, varnList.begin() + 1 + varnCount);
+    }
+
+    // Loads bytes as a file, then saves the list back; returns the saved bytes.
+    static std::string roundTrip(const std::string& bytes) {
+        fakefs::setFile(FILE_NAME, bytes);
+        loadVarnList();
+        saveVarnList();
+        return fakefs::content(FILE_NAME);
+    }
+
+    // Loads whatever the store holds, as the program always does before a
+    // save, then replaces the list in memory.
+    static void setVarns(const std::vector<std::string>& varns) {
+        loadVarnList();
+        varnCount = 0;
+        for (const std::string& varn : varns) {
+            varnList[++varnCount] = varn;
+        }
+    }
 };
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> varns;
+    std::string written;
+};
+
+TEST_F(ListFileTest, ReadsAndWritesTheListFileForms) {
+    const std::vector<ReadCase> cases = {
+        {"empty file", "", {}, ""},
+        {"two CR LF lines", "alpha\r\nbeta\r\n", {"alpha", "beta"}, "alpha\r\nbeta\r\n"},
+        {"bare CR ends a line", "one\rtwo\r", {"one", "two"}, "one\r\ntwo\r\n"},
+        {"LF alone is an ordinary byte", "a\nb\nc\n", {"a\nb\nc\n"}, "a\nb\nc\n\r\n"},
+        {"LF CR keeps the LF in the line", "a\n\rb", {"a\n", "b"}, "a\n\r\nb\r\n"},
+        {"one LF after CR belongs to the end", "a\r\n\nb", {"a", "\nb"}, "a\r\n\nb\r\n"},
+        {"last line without end", "x\r\ny", {"x", "y"}, "x\r\ny\r\n"},
+        {"blank and space lines skipped",
+         "\r\n  \r\na\r\n\r\n   \rb\r\n ",
+         {"a", "b"},
+         "a\r\nb\r\n"},
+        {"spaces around text kept", "  padded  \r\n", {"  padded  "}, "  padded  \r\n"},
+        {"a tab line is an entry", "\t\r\n", {"\t"}, "\t\r\n"},
+        {"Ctrl-Z ends the file", "first\r\n\x1Asecond\r\n", {"first"}, "first\r\n"},
+        {"Ctrl-Z ends a line without its end", "first\x1Arest", {"first"}, "first\r\n"},
+        {"Ctrl-Z first gives nothing",
+         "\x1A"
+         "a\r\n",
+         {},
+         ""},
+        {"byte-order mark kept as bytes",
+         "\xEF\xBB\xBFitem\r\n",
+         {"\xEF\xBB\xBFitem"},
+         "\xEF\xBB\xBFitem\r\n"},
+        {"NUL and high bytes kept",
+         std::string("a\0b\xFF\r\n", 6),
+         {std::string("a\0b\xFF", 4)},
+         std::string("a\0b\xFF\r\n", 6)},
+        {"CR LF CR LF is one blank line", "a\r\n\r\nb", {"a", "b"}, "a\r\nb\r\n"},
+        {"a lone CR", "\r", {}, ""},
+    };
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakefs::reset();
+        resetProgramState();
+        EXPECT_EQ(c.written, roundTrip(c.bytes));
+        EXPECT_EQ(c.varns, loadedVarns());
+    }
+}
 
 TEST_F(ListFileTest, MissingFileIsCreatedEmptyAndStaysEmpty) {
     loadVarnList();
     EXPECT_EQ(0, varnCount);
-    ASSERT_TRUE(fakefs::exists("brimlock.ini"));
+    ASSERT_TRUE(fakefs::exists(FILE_NAME));
+    EXPECT_EQ("", fakefs::content(FILE_NAME));
     saveVarnList();
-    EXPECT_EQ("", fakefs::content("brimlock.ini"));
+    EXPECT_EQ("", fakefs::content(FILE_NAME));
+}
+
+TEST_F(ListFileTest, LoadOpensEnsureThenReadAndClosesBoth) {
+    fakefs::setFile(FILE_NAME, "a\r\n");
+    loadVarnList();
+    const std::vector<std::string>& calls = fakefs::calls();
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ("open brimlock.ini EnsureExists", calls[0]);
+    EXPECT_EQ("open brimlock.ini Read", calls[2]);
+    EXPECT_EQ(0u, fakefs::openHandleCount());
+}
+
+TEST_F(ListFileTest, AnEntryHoldingACrLoadsAsTwoNextTime) {
+    setVarns({"one\rtwo"});
+    saveVarnList();
+    EXPECT_EQ("one\rtwo\r\n", fakefs::content(FILE_NAME));
+    resetProgramState();
+    loadVarnList();
+    EXPECT_EQ((std::vector<std::string>{"one", "two"}), loadedVarns());
+}
+
+TEST_F(ListFileTest, LinesPastTheThousandthAreLeftOut) {
+    std::string bytes;
+    for (int i = 1; i <= 1005; ++i) {
+        bytes += "varn " + std::to_string(i) + "\r\n";
+    }
+    fakefs::setFile(FILE_NAME, bytes);
+    loadVarnList();
+    ASSERT_EQ(MAX_VARNS, varnCount);
+    EXPECT_EQ("varn 1000", varnList[1000]);
+    EXPECT_EQ(static_cast<size_t>(MAX_VARNS + 1), varnList.size());
+}
+
+TEST_F(ListFileTest, ALineOfSeveralMegabytesSurvivesTheRoundTrip) {
+    std::string longLine(5 * 1024 * 1024, 'x');
+    longLine[12345] = '\n';
+    const std::string bytes = "short\r\n" + longLine + "\r\nlast";
+    EXPECT_EQ("short\r\n" + longLine + "\r\nlast\r\n", roundTrip(bytes));
+    ASSERT_EQ(3, varnCount);
+    EXPECT_EQ(longLine, varnList[2]);
+}
+
+TEST_F(ListFileTest, UnreadableFileGivesAnEmptyListAndIsNotOverwritten) {
+    fakefs::setFile(FILE_NAME, "kept\r\n");
+    fakefs::refuseOpen(FILE_NAME, FileOpenMode::Read);
+    loadVarnList();
+    EXPECT_EQ(0, varnCount);
+    // The program runs with an empty list, but saving it would wipe a list
+    // that was never read.
+    varnList[++varnCount] = "added";
+    saveVarnList();
+    EXPECT_EQ("kept\r\n", fakefs::content(FILE_NAME));
+}
+
+TEST_F(ListFileTest, ReadStillHappensWhenTheFileCannotBeCreated) {
+    fakefs::setFile(FILE_NAME, "a\r\n");
+    fakefs::refuseOpen(FILE_NAME, FileOpenMode::EnsureExists);
+    loadVarnList();
+    EXPECT_EQ((std::vector<std::string>{"a"}), loadedVarns());
+}
+
+TEST_F(ListFileTest, AReadErrorKeepsCompleteLinesAndLeavesTheFileAlone) {
+    const std::string bytes = "first\r\nsecond\r\nthird\r\n";
+    fakefs::setFile(FILE_NAME, bytes);
+    fakefs::failReadsAfter(10);  // inside "second"
+    loadVarnList();
+    EXPECT_EQ((std::vector<std::string>{"first"}), loadedVarns());
+    varnList[++varnCount] = "added";
+    saveVarnList();
+    EXPECT_EQ(bytes, fakefs::content(FILE_NAME));
+}
+
+TEST_F(ListFileTest, ReadOnlyFileKeepsItsContent) {
+    fakefs::setFile(FILE_NAME, "old\r\n");
+    fakefs::setReadOnly(FILE_NAME, true);
+    loadVarnList();
+    EXPECT_EQ((std::vector<std::string>{"old"}), loadedVarns());
+    varnList[++varnCount] = "new";
+    saveVarnList();
+    EXPECT_EQ("old\r\n", fakefs::content(FILE_NAME));
+    EXPECT_FALSE(fakefs::exists("brimlock.ini.tmp"));
+}
+
+TEST_F(ListFileTest, FileHeldByAnotherProgramKeepsItsContent) {
+    fakefs::setFile(FILE_NAME, "old\r\n");
+    fakefs::refuseOpen(FILE_NAME, FileOpenMode::Write);
+    setVarns({"new"});
+    saveVarnList();
+    EXPECT_EQ("old\r\n", fakefs::content(FILE_NAME));
+    EXPECT_FALSE(fakefs::exists("brimlock.ini.tmp"));
+}
+
+TEST_F(ListFileTest, AWriteFailingPartWayLeavesTheOldListWhole) {
+    for (std::size_t limit : {0u, 1u, 7u, 12u, 13u}) {
+        SCOPED_TRACE(limit);
+        fakefs::reset();
+        fakefs::setFile(FILE_NAME, "old one\r\nold two\r\n");
+        fakefs::failWritesAfter(limit);
+        setVarns({"new one", "new two"});
+        saveVarnList();
+        EXPECT_EQ("old one\r\nold two\r\n", fakefs::content(FILE_NAME));
+        EXPECT_EQ((std::vector<std::string>{FILE_NAME}), fakefs::fileNames());
+        EXPECT_EQ(0u, fakefs::openHandleCount());
+    }
+}
+
+TEST_F(ListFileTest, AFailedReplaceLeavesTheOldListAndNoTemporaryFile) {
+    fakefs::setFile(FILE_NAME, "old\r\n");
+    fakefs::refuseReplace();
+    setVarns({"new"});
+    saveVarnList();
+    EXPECT_EQ("old\r\n", fakefs::content(FILE_NAME));
+    EXPECT_EQ((std::vector<std::string>{FILE_NAME}), fakefs::fileNames());
+}
+
+TEST_F(ListFileTest, SaveHoldsTheListFileWhileWritingTheNewContent) {
+    fakefs::setFile(FILE_NAME, "old\r\n");
+    setVarns({"b", "a"});
+    const std::size_t callsBeforeSave = fakefs::calls().size();
+    saveVarnList();
+    EXPECT_EQ("b\r\na\r\n", fakefs::content(FILE_NAME));
+    const std::vector<std::string> saveCalls(fakefs::calls().begin() + callsBeforeSave,
+                                             fakefs::calls().end());
+    const std::vector<std::string> expected = {
+        "open brimlock.ini Write",
+        "open brimlock.ini.tmp CreateTemporary",
+        "write 6",
+        "close",
+        "close",
+        "replace brimlock.ini.tmp brimlock.ini",
+    };
+    EXPECT_EQ(expected, saveCalls);
+}
+
+TEST_F(ListFileTest, AFolderThatTakesNoNewFileIsWrittenInPlace) {
+    fakefs::setFile(FILE_NAME, "a much longer old content\r\n");
+    setVarns({"new"});
+    fakefs::refuseNewFiles();
+    saveVarnList();
+    EXPECT_EQ("new\r\n", fakefs::content(FILE_NAME));
+    EXPECT_EQ((std::vector<std::string>{FILE_NAME}), fakefs::fileNames());
+}
+
+TEST_F(ListFileTest, SaveCreatesAFileRemovedWhileRunning) {
+    setVarns({"x"});
+    fakefs::reset();
+    saveVarnList();
+    EXPECT_EQ("x\r\n", fakefs::content(FILE_NAME));
+}
+
+TEST_F(ListFileTest, AStaleTemporaryFileIsReplaced) {
+    fakefs::setFile("brimlock.ini.tmp", "leftover from a crash");
+    fakefs::setFile(FILE_NAME, "old\r\n");
+    setVarns({"new"});
+    ASSERT_TRUE(fakefs::exists("brimlock.ini.tmp"));
+    saveVarnList();
+    EXPECT_EQ("new\r\n", fakefs::content(FILE_NAME));
+    EXPECT_FALSE(fakefs::exists("brimlock.ini.tmp"));
 }
 
 }  // namespace

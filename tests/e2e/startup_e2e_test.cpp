@@ -1,0 +1,37 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "support/brimlock_process_win32.h"
+#include "support/temp_folder_win32.h"
+
+namespace {
+
+// Runs brimlock.exe in the folder and ends it as a user would: it ends by
+// itself while it has no window, otherwise through the close command.
+DWORD runToTheEnd(const TempFolder& folder, const std::string& arguments = "") {
+    BrimlockProcess brimlock;
+    EXPECT_TRUE(brimlock.start(folder.path(), arguments));
+    if (!brimlock.waitForExit(1500)) {
+        EXPECT_TRUE(brimlock.closeAndWait());
+    }
+    return brimlock.exitCode();
+}
+
+TEST(StartupE2eTest, EmptyFolderGetsAnEmptyListFileAndExitCodeZero) {
+    TempFolder folder;
+    EXPECT_EQ(0u, runToTheEnd(folder));
+    ASSERT_TRUE(fileExists(folder.file("brimlock.ini")));
+    EXPECT_EQ("", readWholeFile(folder.file("brimlock.ini")));
+}
+
+TEST(StartupE2eTest, ExistingListIsRewrittenInTheWrittenForm) {
+    TempFolder folder;
+    ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"),
+                               "Zeta\r\n   \r\n\r\n  alpha \rbeta\nline\x1Agone\r\n"));
+    EXPECT_EQ(0u, runToTheEnd(folder, "/ignored --options"));
+    EXPECT_EQ("Zeta\r\n  alpha \r\nbeta\nline\r\n", readWholeFile(folder.file("brimlock.ini")));
+    EXPECT_FALSE(fileExists(folder.file("brimlock.ini.tmp")));
+}
+
+}  // namespace

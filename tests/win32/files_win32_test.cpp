@@ -1,0 +1,145 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/startup.h"
+#include "list/list_file.h"
+#include "list/varn_list.h"
+#include "platform/files.h"
+#include "support/temp_folder_win32.h"
+
+namespace {
+
+class ListFileOnDiskTest : public ::testing::Test {
+  protected:
+    void SetUp() override { resetProgramState(); }
+
+    TempFolder folder;
+};
+
+TEST_F(ListFileOnDiskTest, MissingFileIsCreatedEmpty) {
+    loadVarnList();
+    EXPECT_EQ(0, varnCount);
+    ASSERT_TRUE(fileExists("brimlock.ini"));
+    EXPECT_EQ("", readWholeFile("brimlock.ini"));
+    saveVarnList();
+    EXPECT_EQ("", readWholeFile("brimlock.ini"));
+}
+
+TEST_F(ListFileOnDiskTest, RoundTripRewritesInTheWrittenForm) {
+    ASSERT_TRUE(writeWholeFile("brimlock.ini", "b\r\n  \r\na\nc\rd\x1Aignored"));
+    loadVarnList();
+    ASSERT_EQ(3, varnCount);
+    saveVarnList();
+    EXPECT_EQ("b\r\na\nc\r\nd\r\n", readWholeFile("brimlock.ini"));
+    EXPECT_FALSE(fileExists("brimlock.ini.tmp"));
+}
+
+TEST_F(ListFileOnDiskTest, ReadOnlyFileIsLoadedAndKept) {
+    ASSERT_TRUE(writeWholeFile("brimlock.ini", "old\r\n"));
+    ASSERT_TRUE(SetFileAttributesA("brimlock.ini", FILE_ATTRIBUTE_READONLY));
+    loadVarnList();
+    ASSERT_EQ(1, varnCount);
+    varnList[++varnCount] = "new";
+    saveVarnList();
+    EXPECT_EQ("old\r\n", readWholeFile("brimlock.ini"));
+    EXPECT_FALSE(fileExists("brimlock.ini.tmp"));
+    EXPECT_NE(0u, GetFileAttributesA("brimlock.ini") & FILE_ATTRIBUTE_READONLY);
+}
+
+TEST_F(ListFileOnDiskTest, LoadsWhileAnotherProgramHasTheFileOpenForWriting) {
+    ASSERT_TRUE(writeWholeFile("brimlock.ini", "shared\r\n"));
+    HANDLE other = CreateFileA("brimlock.ini", GENERIC_READ | GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, other);
+    loadVarnList();
+    CloseHandle(other);
+    ASSERT_EQ(1, varnCount);
+    EXPECT_EQ("shared", varnList[1]);
+}
+
+TEST_F(ListFileOnDiskTest, AFileHeldWithoutSharingIsNeitherReadNorOverwritten) {
+    ASSERT_TRUE(writeWholeFile("brimlock.ini", "held\r\n"));
+    HANDLE other = CreateFileA("brimlock.ini", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, other);
+    loadVarnList();
+    EXPECT_EQ(0, varnCount);
+    saveVarnList();  // still held: the open for writing fails
+    CloseHandle(other);
+    saveVarnList();  // released, but the list in memory never was the file's
+    EXPECT_EQ("held\r\n", readWholeFile("brimlock.ini"));
+}
+
+TEST_F(ListFileOnDiskTest, SaveReplacesTheFileThroughATemporaryOne) {
+    ASSERT_TRUE(writeWholeFile("brimlock.ini", "a much longer old content\r\n"));
+    loadVarnList();
+    varnCount = 2;
+    varnList[1] = "one";
+    varnList[2] = "two";
+    saveVarnList();
+    EXPECT_EQ("one\r\ntwo\r\n", readWholeFile("brimlock.ini"));
+    EXPECT_FALSE(fileExists("brimlock.ini.tmp"));
+}
+
+TEST(FilesWin32Test, WriteOpenSharesNothing) {
+    TempFolder folder;
+    FileHandle held = openFile("list.txt", FileOpenMode::Write);
+    ASSERT_NE(INVALID_FILE, held);
+    EXPECT_EQ(INVALID_FILE, openFile("list.txt", FileOpenMode::Read));
+    EXPECT_EQ(INVALID_FILE, openFile("list.txt", FileOpenMode::EnsureExists));
+    closeFile(held);
+    FileHandle reader = openFile("list.txt", FileOpenMode::Read);
+    EXPECT_NE(INVALID_FILE, reader);
+    closeFile(reader);
+}
+
+TEST(FilesWin32Test, ReadOpenDoesNotCreateAndEnsureDoesNotTruncate) {
+    TempFolder folder;
+    EXPECT_EQ(INVALID_FILE, openFile("absent.txt", FileOpenMode::Read));
+    EXPECT_FALSE(fileExists("absent.txt"));
+    ASSERT_TRUE(writeWholeFile("present.txt", "abc"));
+    FileHandle file = openFile("present.txt", FileOpenMode::EnsureExists);
+    ASSERT_NE(INVALID_FILE, file);
+    EXPECT_TRUE(moveToEnd(file));
+    closeFile(file);
+    EXPECT_EQ("abc", readWholeFile("present.txt"));
+}
+
+TEST(FilesWin32Test, WriteCutAndReadBack) {
+    TempFolder folder;
+    ASSERT_TRUE(writeWholeFile("f.txt", "0123456789"));
+    FileHandle file = openFile("f.txt", FileOpenMode::Write);
+    ASSERT_NE(INVALID_FILE, file);
+    EXPECT_TRUE(moveToStart(file));
+    EXPECT_TRUE(cutFile(file));
+    std::size_t written = 0;
+    EXPECT_TRUE(writeFile(file, "xy", 2, &written));
+    EXPECT_EQ(2u, written);
+    closeFile(file);
+    file = openFile("f.txt", FileOpenMode::Read);
+    char buffer[16];
+    std::size_t got = 0;
+    EXPECT_TRUE(readFile(file, buffer, sizeof buffer, &got));
+    EXPECT_EQ("xy", std::string(buffer, got));
+    EXPECT_TRUE(readFile(file, buffer, sizeof buffer, &got));
+    EXPECT_EQ(0u, got);
+    closeFile(file);
+}
+
+TEST(FilesWin32Test, ReplaceAndDelete) {
+    TempFolder folder;
+    ASSERT_TRUE(writeWholeFile("new.txt", "new"));
+    ASSERT_TRUE(writeWholeFile("old.txt", "old"));
+    EXPECT_TRUE(replaceFile("new.txt", "old.txt"));
+    EXPECT_EQ("new", readWholeFile("old.txt"));
+    EXPECT_FALSE(fileExists("new.txt"));
+    EXPECT_TRUE(deleteFile("old.txt"));
+    EXPECT_FALSE(deleteFile("old.txt"));
+    EXPECT_FALSE(isReadOnlyFile("old.txt"));
+}
+
+}  // namespace
