@@ -1,5 +1,51 @@
 #include "app/main_window.h"
 
-// The main window arrives with the dialog services; until then the program
-// goes straight from loading to saving.
-void runMainWindow() {}
+#include <string>
+
+#include "app/main_controls.h"
+#include "app/notice.h"
+#include "app/state.h"
+#include "list/varn_list.h"
+#include "sweep/countdown.h"
+#include "ui/number_text.h"
+#include "ui/ui.h"
+#include "ui/win_constants.h"
+
+namespace {
+
+// A sweep sees this caption like any other, so a varn matching it closes the
+// program's own window.
+constexpr const char* MAIN_WINDOW_CAPTION = "Brimlock - 1.00";
+
+void addButton(int id, const std::string& caption, int x, int y, int width, int height,
+               DialogHandler handler) {
+    addControl(mainDialog, ControlKind::PushButton, id, caption, x, y, width, height, 0, 0, handler,
+               nullptr);
+}
+
+}  // namespace
+
+void runMainWindow() {
+    // Centred (-1, -1); neither WS_POPUP nor WS_CHILD, so an overlapped window
+    // with a title bar, a minimise box and no sizing border.
+    mainDialog =
+        newDialog(0, MAIN_WINDOW_CAPTION, -1, -1, 253, 150, WS_SYSMENU | WS_MINIMIZEBOX, 0);
+    setBigIconFromModule(mainDialog, "brimlock.exe", "AAA");
+
+    // Created in tab order. The list buttons and help get their handlers with
+    // the picker, the remove/edit commands and the help message.
+    addButton(IDC_ADD_VARN, "Add new varn", 10, 77, 80, 14, nullptr);
+    addButton(IDC_EDIT_VARN, "Edit varn", 10, 94, 80, 14, nullptr);
+    addButton(IDC_REMOVE_VARN, "Remove varn", 10, 111, 80, 14, nullptr);
+    addButton(IDC_DELAY, "Delay: " + formatNumber(delaySeconds, "###0.0"), 95, 77, 45, 14,
+              onDelayClicked);
+    addButton(IDC_ACTIVATE, "", 95, 94, 45, 14, onActivateClicked);
+    addButton(IDC_HELP, "?", 177, 77, 63, 47, nullptr);
+    // A sorted list box: the rows show in its order, varnList keeps its own.
+    addControl(mainDialog, ControlKind::ListBox, IDC_VARN_LIST, "", 10, 14, 230, 65, 0, 0, nullptr,
+               &varnList);
+    addControl(mainDialog, ControlKind::Label, IDC_NOTICE, NOTICE_TEXT, 10, 0, 230, 11, 0, 0,
+               nullptr, nullptr);
+
+    showModal(mainDialog, mainDialogCallback, nullptr);
+}

@@ -1,0 +1,46 @@
+#include <cstdint>
+#include <string>
+
+#include "app/main_controls.h"
+#include "app/state.h"
+#include "sweep/countdown.h"
+#include "ui/number_text.h"
+#include "ui/ui.h"
+#include "ui/win_constants.h"
+
+namespace {
+
+constexpr float MINIMUM_DELAY = 2.0f;
+constexpr float MAXIMUM_DELAY = 60.0f;
+constexpr std::uint32_t INVALID_DELAY_STYLE = MB_OK | MB_ICONHAND | MB_TASKMODAL;
+
+std::string withoutLeadingSpaces(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+}  // namespace
+
+std::int32_t onDelayClicked(WindowHandle dialog, unsigned, MessageWParam, MessageLParam) {
+    const std::string answer = showPrompt("How many seconds (2 to 60) ?", "Enter Delay",
+                                          withoutLeadingSpaces(numberToText(delaySeconds)), -1, -1);
+    const float wanted = static_cast<float>(textToNumber(answer));
+
+    // The corrected delay is stored before any message opens: ticks keep
+    // running while it is on screen and must never see a delay outside 2 to 60.
+    // An answer of 0 (Cancel, an empty or unreadable answer) takes the minimum
+    // without a word.
+    if (wanted < MINIMUM_DELAY) {
+        delaySeconds = MINIMUM_DELAY;
+        if (wanted != 0.0f) {
+            showMessage("Minimum delay is 2 seconds.", "Invalid Delay", INVALID_DELAY_STYLE);
+        }
+    } else if (wanted > MAXIMUM_DELAY) {
+        delaySeconds = MAXIMUM_DELAY;
+        showMessage("Maximum delay is 60 seconds.", "Invalid Delay", INVALID_DELAY_STYLE);
+    } else {
+        delaySeconds = wanted;
+    }
+    setControlText(dialog, IDC_DELAY, "Delay: " + formatNumber(delaySeconds, "###0.0"));
+    return 0;
+}

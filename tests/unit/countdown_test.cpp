@@ -1,0 +1,181 @@
+#include "sweep/countdown.h"
+
+#include <gtest/gtest.h>
+
+#include "sweep/snapshot.h"
+#include "ui/win_constants.h"
+#include "unit/main_window_harness.h"
+
+namespace {
+
+using CountdownTest = MainWindowFixture;
+
+TEST(SecondsSinceMidnight, KeepsTheMilliseconds) {
+    const struct {
+        int hour, minute, second, millisecond;
+        double expected;
+    } cases[] = {
+        {0, 0, 0, 0, 0.0},
+        {0, 0, 0, 1, 0.001},
+        {12, 34, 56, 789, 45296.789},
+        {23, 59, 59, 999, 86399.999},  // single precision would make this 86400
+    };
+    for (const auto& c : cases) {
+        fakeclock::setTime(c.hour, c.minute, c.second, c.millisecond);
+        EXPECT_DOUBLE_EQ(c.expected, secondsSinceMidnight());
+    }
+}
+
+// One tick from a given state: what it shows, whether it sweeps.
+TEST_F(CountdownTest, OneTick) {
+    const struct {
+        const char* what;
+        float lastSweep;
+        double now;
+        float delay;
+        bool sweeps;
+        const char* shown;
+    } cases[] = {
+        {"start-up", -10000.0f, 43200.0, 6.0f, true, "Active: 0.0"},
+        {"time left", 1000.0f, 1003.5, 6.0f, false, "Active: 2.5"},
+        {"difference equal to the delay", 1000.0f, 1006.0, 6.0f, false, "Active: 0.0"},
+        {"difference just above the delay", 1000.0f, 1006.001, 6.0f, true, "Active: 0.0"},
+        {"fractional delay reached exactly", 1000.0f, 1002.5, 2.5f, false, "Active: 0.0"},
+        {"start-up just after midnight", -10000.0f, 5.0, 6.0f, false, "Active: 0.0"},
+        {"midnight after a late sweep", 86399.0f, 3.0, 6.0f, false, "Active: 0.0"},
+        {"time of day equal to the delay", 86399.0f, 6.0, 6.0f, false, "Active: 0.0"},
+        {"time of day past the delay", 86399.0f, 6.1, 6.0f, true, "Active: 0.0"},
+        {"clock set back by more than the delay", 1000.0f, 990.0, 6.0f, true, "Active: 0.0"},
+        {"clock set back by less than the delay", 1000.0f, 997.0, 6.0f, false, "Active: 3.0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        lastSweepTime = c.lastSweep;
+        delaySeconds = c.delay;
+        fakeclock::setSeconds(c.now);
+        whileMainWindowOpen([] { EXPECT_TRUE(tick()); });
+        EXPECT_EQ(c.shown, textLeftIn(IDC_ACTIVATE));
+        EXPECT_EQ(c.sweeps ? 1 : 0, sweepdouble::count());
+        EXPECT_EQ(c.sweeps ? static_cast<float>(c.now) : c.lastSweep, lastSweepTime);
+    }
+}
+
+TEST_F(CountdownTest, CountsDownByATenthPerTickFromTheFirstSweep) {
+    fakeclock::setTime(12, 0, 0, 0);
+    whileMainWindowOpen([] {
+        ASSERT_TRUE(tick());
+        EXPECT_EQ("Active: 0.0", countdownText());
+        EXPECT_EQ(1, sweepdouble::count());
+
+        const struct {
+            int ticks;
+            const char* shown;
+            int sweeps;
+        } checkpoints[] = {
+            {1, "Active: 5.9", 1},  {2, "Active: 5.8", 1},  {30, "Active: 3.0", 1},
+            {59, "Active: 0.1", 1}, {60, "Active: 0.0", 1},  // exactly the delay: no sweep
+            {61, "Active: 0.0", 2},
+        };
+        int ticks = 0;
+        for (const auto& checkpoint : checkpoints) {
+            for (; ticks < checkpoint.ticks; ++ticks) {
+                fakeclock::advanceMilliseconds(100);
+                tick();
+            }
+            EXPECT_EQ(checkpoint.shown, countdownText()) << "after tick " << ticks;
+            EXPECT_EQ(checkpoint.sweeps, sweepdouble::count()) << "after tick " << ticks;
+        }
+    });
+}
+
+// The text, the decision and the sweep's end each take a reading of their own.
+TEST_F(CountdownTest, EachStepReadsTheClockAfresh) {
+    lastSweepTime = 1000.0f;
+    fakeclock::setSeconds(1005.8);
+    fakeclock::setStepMilliseconds(300);
+    whileMainWindowOpen([] {
+        const int before = fakeclock::readings();
+        tick();
+        EXPECT_EQ(4, fakeclock::readings() - before);
+    });
+    EXPECT_EQ("Active: 0.2", textLeftIn(IDC_ACTIVATE));  // 1005.8: 0.2 left
+    EXPECT_EQ(1, sweepdouble::count());                  // 1006.1: past the delay
+    EXPECT_EQ(static_cast<float>(1006.7), lastSweepTime);
+}
+
+TEST_F(CountdownTest, TheSweepsEndIsReadAfterTheSweep) {
+    fakeclock::setSeconds(43200.0);
+    sweepdouble::setAction([] { fakeclock::advanceMilliseconds(2500); });
+    whileMainWindowOpen([] { tick(); });
+    EXPECT_EQ(43202.5f, lastSweepTime);
+}
+
+TEST_F(CountdownTest, InactiveTicksLeaveTheButtonAndTheSnapshotAlone) {
+    whileMainWindowOpen([] {
+        tick();
+        ASSERT_TRUE(click(IDC_ACTIVATE));
+        EXPECT_EQ(0, isActive);
+        EXPECT_EQ("Activate", countdownText());
+        const std::vector<std::string> titles = snapshotTitles;
+        const std::size_t textsSet = fakeui::countCalls("setControlText");
+
+        for (int i = 0; i < 100; ++i) {
+            fakeclock::advanceMilliseconds(100);
+            EXPECT_TRUE(tick());
+        }
+        EXPECT_EQ("Activate", countdownText());
+        EXPECT_EQ(textsSet, fakeui::countCalls("setControlText"));
+        EXPECT_EQ(1, sweepdouble::count());
+        EXPECT_EQ(titles, snapshotTitles);
+    });
+}
+
+TEST_F(CountdownTest, OffAndOnWithinTheDelayKeepsCountingFromTheLastSweep) {
+    whileMainWindowOpen([] {
+        tick();
+        fakeclock::advanceMilliseconds(2000);
+        click(IDC_ACTIVATE);
+        fakeclock::advanceMilliseconds(2000);
+        click(IDC_ACTIVATE);
+        EXPECT_EQ(1, isActive);
+        EXPECT_EQ("Activate", countdownText());  // until the next tick
+
+        fakeclock::advanceMilliseconds(1000);
+        tick();
+        EXPECT_EQ("Active: 1.0", countdownText());
+        EXPECT_EQ(1, sweepdouble::count());
+        fakeclock::advanceMilliseconds(1100);
+        tick();
+        EXPECT_EQ(2, sweepdouble::count());
+    });
+}
+
+TEST_F(CountdownTest, SwitchedOnAfterMoreThanTheDelaySweepsAtTheNextTick) {
+    whileMainWindowOpen([] {
+        tick();
+        click(IDC_ACTIVATE);
+        fakeclock::advanceMilliseconds(10000);
+        click(IDC_ACTIVATE);
+        EXPECT_EQ(1, sweepdouble::count());
+        tick();
+        EXPECT_EQ(2, sweepdouble::count());
+        EXPECT_EQ("Active: 0.0", countdownText());
+    });
+}
+
+// A varn matching the program's own caption: the sweep closes the main window
+// in the middle of a tick, and the run ends and saves as usual.
+TEST_F(CountdownTest, ASweepThatClosesTheMainWindowEndsTheRun) {
+    fakefs::setFile("brimlock.ini", "Brimlock\r\n");
+    sweepdouble::setAction([] { fakeui::sendMessage(mainDialog, WM_SYSCOMMAND, SC_CLOSE, 0); });
+    fakeui::queueUserStep([] { tick(); });
+    EXPECT_EQ(0, runBrimlock());
+    EXPECT_FALSE(fakeui::isAlive(mainDialog));
+    EXPECT_EQ(1, fakeui::countCalls("killTimer"));
+    EXPECT_EQ(43200.0f, lastSweepTime);
+    EXPECT_EQ(1u, listFileSaves());
+    EXPECT_EQ("Brimlock\r\n", fakefs::content("brimlock.ini"));
+}
+
+}  // namespace
