@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -24,7 +25,9 @@ std::string withoutLeadingSpaces(const std::string& text) {
 std::int32_t onDelayClicked(WindowHandle dialog, unsigned, MessageWParam, MessageLParam) {
     const std::string answer = showPrompt("How many seconds (2 to 60) ?", "Enter Delay",
                                           withoutLeadingSpaces(numberToText(delaySeconds)), -1, -1);
-    const float wanted = static_cast<float>(textToNumber(answer));
+    // Rounded to single precision as stored. A double beyond the float range
+    // has no float value: bound it first, which keeps every comparison below.
+    const float wanted = static_cast<float>(std::clamp(textToNumber(answer), -1e9, 1e9));
 
     // The corrected delay is stored before any message opens: ticks keep
     // running while it is on screen and must never see a delay outside 2 to 60.

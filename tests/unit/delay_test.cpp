@@ -26,6 +26,11 @@ TEST_F(DelayTest, AnswersAndWhatTheyLeave) {
         {"", 2.0f, "", "Delay: 2.0"},  // Cancel, Esc, the close box, OK on an empty field
         {" 12 seconds", 12.0f, "", "Delay: 12.0"},
         {"2.5", 2.5f, "", "Delay: 2.5"},
+        {"1e300", 60.0f, "Maximum delay is 60 seconds.", "Delay: 60.0"},    // beyond float
+        {"-1e300", 2.0f, "Minimum delay is 2 seconds.", "Delay: 2.0"},
+        {"1e-300", 2.0f, "", "Delay: 2.0"},  // rounds to a float 0
+        {"&H3C", 60.0f, "", "Delay: 60.0"},
+        {"\t\n 5D0", 5.0f, "", "Delay: 5.0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("answer \"") + c.answer + "\"");
