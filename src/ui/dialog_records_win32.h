@@ -16,8 +16,7 @@ struct ControlRecord {
 struct DialogRecord {
     DialogHandler handler = nullptr;  // attached by showModal
     int showCommand = SW_SHOW;
-    HFONT font = nullptr;
-    bool inDialogUnits = true;
+    HFONT font = nullptr;  // the template's 8-point font as the system made it
     bool modal = false;
     bool closing = false;  // endDialog has sent WM_CLOSE and not yet destroyed the window
     std::int32_t* resultSlot = nullptr;

@@ -8,24 +8,6 @@
 
 namespace {
 
-TEST(CutText, StopsAtTheLimitOrTheFirstNul) {
-    const struct {
-        std::string text;
-        std::size_t limit;
-        std::string expected;
-    } cases[] = {
-        {"short", 60, "short"},
-        {std::string(61, 'x'), 60, std::string(60, 'x')},
-        {std::string(60, 'x'), 60, std::string(60, 'x')},
-        {std::string("ab\0cd", 5), 60, "ab"},
-        {std::string("\0cd", 3), 60, ""},
-        {"", 256, ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.expected, cutText(c.text, c.limit));
-    }
-}
-
 // The title and the first item's text leave the next piece off a DWORD
 // boundary: a misaligned item would come out with the wrong class, id or text.
 TEST(DialogTemplate, ItemsAfterOddLengthStringsComeOutWhole) {

@@ -194,6 +194,18 @@ TEST_F(ModalLoop, NoMessageIsLostWhenAnotherThreadEndsTheDialog) {
     DestroyWindow(counter);
 }
 
+TEST_F(ModalLoop, MessageQueuedBehindTheEndingOneStillReachesItsWindow) {
+    HWND counter = createCountingWindow();
+    const WindowHandle dialog = newDialog(0, "behind", 0, 0, 100, 50, WS_SYSMENU, 0);
+    handlerSlot(0).script = endOnApp;
+    PostMessageA(windowOf(dialog), WM_APP, 0, 0);
+    PostMessageA(counter, WM_APP, 0, 0);
+    showModal(dialog, scriptedHandler<0>, nullptr);
+    // Dispatched by this run or left in the queue for the next, never dropped.
+    EXPECT_TRUE(pumpUntil([&] { return countedMessages(counter) == 1; }, 1000));
+    DestroyWindow(counter);
+}
+
 TEST_F(ModalLoop, IdleDialogEndsWhenClosedFromAnotherThread) {
     const WindowHandle dialog = newDialog(0, "idle", 0, 0, 100, 50, WS_SYSMENU, 0);
     std::atomic<bool> closed(false);
