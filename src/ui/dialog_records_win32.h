@@ -1,0 +1,43 @@
+#pragma once
+// What the dialog services keep for each dialog that newDialog made, shared by
+// the files that build, route and run dialogs.
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+
+#include "ui/ui.h"
+
+struct ControlRecord {
+    ControlKind kind = ControlKind::PushButton;
+    DialogHandler handler = nullptr;
+};
+
+struct DialogRecord {
+    DialogHandler handler = nullptr;  // attached by showModal
+    int showCommand = SW_SHOW;
+    HFONT font = nullptr;  // the template's 8-point font as the system made it
+    bool modal = false;
+    bool closing = false;  // endDialog has sent WM_CLOSE and not yet destroyed the window
+    std::int32_t* resultSlot = nullptr;
+    std::map<HWND, ControlRecord> controls;
+};
+
+inline HWND toWindow(WindowHandle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
+inline WindowHandle fromWindow(HWND window) {
+    return reinterpret_cast<WindowHandle>(window);
+}
+
+// Null when the window is not (or no longer) one of the service's dialogs. The
+// record goes with WM_NCDESTROY, so look it up again after calling a handler.
+DialogRecord* findDialogRecord(HWND dialog);
+
+// The two halves of showModal, apart so that a measurement can run the same
+// dialog under another loop. startModalRun calls the handler with
+// WM_INITDIALOG and WM_SIZE, attaches it, disables the owner and shows the
+// dialog; it returns the owner (null for none).
+HWND startModalRun(HWND dialog, DialogHandler handler, std::int32_t* resultSlot);
+// Dispatches every message of the thread until the dialog no longer exists.
+void runModalLoop(HWND dialog, HWND owner);

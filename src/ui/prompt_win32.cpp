@@ -1,0 +1,79 @@
+#include <windows.h>
+
+#include "ui/dialog_template_win32.h"
+#include "ui/ui.h"
+
+namespace {
+
+constexpr WORD ID_PROMPT_EDIT = 101;
+constexpr WORD ID_PROMPT_TEXT = 102;
+constexpr std::size_t MAX_PROMPT_TITLE = 60;
+constexpr std::size_t MAX_PROMPT_TEXT = 256;
+constexpr int ANSWER_BUFFER = 256;  // so at most 255 bytes come back
+
+struct PromptRun {
+    int x;
+    int y;
+    std::string answer;
+};
+
+INT_PTR CALLBACK promptProcedure(HWND prompt, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: {
+            SetWindowLongPtrA(prompt, DWLP_USER, lParam);
+            const PromptRun* run = reinterpret_cast<const PromptRun*>(lParam);
+            if (run->x >= 0 && run->y >= 0) {
+                SetWindowPos(prompt, nullptr, run->x, run->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            }
+            HWND edit = GetDlgItem(prompt, ID_PROMPT_EDIT);
+            SetFocus(edit);
+            SendMessageA(edit, EM_SETSEL, 0, -1);
+            return TRUE;
+        }
+        case WM_COMMAND: {
+            PromptRun* run = reinterpret_cast<PromptRun*>(GetWindowLongPtrA(prompt, DWLP_USER));
+            if (LOWORD(wParam) == IDOK) {
+                char buffer[ANSWER_BUFFER] = {};
+                const int got =
+                    GetWindowTextA(GetDlgItem(prompt, ID_PROMPT_EDIT), buffer, ANSWER_BUFFER);
+                run->answer.assign(buffer, got > 0 ? static_cast<std::size_t>(got) : 0);
+                EndDialog(prompt, IDOK);
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                run->answer.clear();
+                EndDialog(prompt, IDCANCEL);
+                return TRUE;
+            }
+            return FALSE;
+        }
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+std::string showPrompt(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText, int x, int y) {
+    // Dialog units of the system font: the template names no font.
+    DialogTemplate promptTemplate;
+    startDialogTemplate(promptTemplate,
+                        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, 0, 4, 65,
+                        65, 150, 100, cutText(title, MAX_PROMPT_TITLE), 0, std::string());
+    appendDialogItem(promptTemplate,
+                     WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 4, 82, 140,
+                     12, ID_PROMPT_EDIT, "EDIT", cutText(defaultText, MAX_PROMPT_TEXT));
+    appendDialogItem(promptTemplate, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 104, 5,
+                     40, 10, IDOK, "BUTTON", "OK");
+    appendDialogItem(promptTemplate, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 104, 19, 40, 10, IDCANCEL,
+                     "BUTTON", "Cancel");
+    appendDialogItem(promptTemplate, WS_CHILD | WS_VISIBLE | SS_LEFT, 5, 5, 95, 72, ID_PROMPT_TEXT,
+                     "STATIC", cutText(prompt, MAX_PROMPT_TEXT));
+
+    PromptRun run = {x, y, std::string()};
+    // No owner: the program's other windows stay usable while the prompt waits.
+    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), templateData(promptTemplate), nullptr,
+                            promptProcedure, reinterpret_cast<LPARAM>(&run));
+    return run.answer;
+}

@@ -1,0 +1,22 @@
+#include <windows.h>
+
+#include "ui/dialog_records_win32.h"
+#include "ui/ui.h"
+
+// No timer procedure: WM_TIMER reaches the window's handler like any message.
+void setTimer(WindowHandle window, unsigned id, unsigned periodMs) {
+    SetTimer(toWindow(window), id, periodMs, nullptr);
+}
+
+void killTimer(WindowHandle window, unsigned id) {
+    KillTimer(toWindow(window), id);
+}
+
+// None of the results is tested: without the module or the icon the window
+// simply has no big icon of its own.
+void setBigIconFromModule(WindowHandle window, const std::string& moduleName,
+                          const std::string& iconName) {
+    HMODULE module = GetModuleHandleA(moduleName.c_str());
+    HICON icon = LoadIconA(module, iconName.c_str());
+    SendMessageA(toWindow(window), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}

@@ -1,0 +1,83 @@
+#pragma once
+// Helpers for tests that run real dialogs: bounded waits, a watchdog that
+// closes whatever a failing test left open, and finding windows by title.
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/ui.h"
+
+inline HWND windowOf(WindowHandle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
+
+// Polls with short sleeps (no message pumping) for at most timeoutMs.
+bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+// Dispatches this thread's messages until the condition holds, at most timeoutMs.
+bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+// A top-level dialog-class (#32770) window with this exact title, waited for.
+HWND findDialogByTitle(const std::string& title, DWORD timeoutMs = 5000);
+std::string windowText(HWND window);
+
+// While it lives, a thread timer asks every window of the thread to close
+// once the time is up, so that a test whose dialog never ends fails instead
+// of hanging. fired() says whether it had to.
+class ModalWatchdog {
+  public:
+    explicit ModalWatchdog(UINT timeoutMs = 10000);
+    ~ModalWatchdog();
+    ModalWatchdog(const ModalWatchdog&) = delete;
+    ModalWatchdog& operator=(const ModalWatchdog&) = delete;
+    bool fired() const;
+
+  private:
+    UINT_PTR timer_;
+};
+
+// A plain window (not a dialog) that counts the WM_APP messages it receives.
+HWND createCountingWindow();
+int countedMessages(HWND window);
+
+// Dialog handlers for tests: each slot logs every message it gets and then
+// runs the script the test gave it (0 when none).
+struct LoggedMessage {
+    unsigned message;
+    MessageWParam wParam;
+    MessageLParam lParam;
+    bool visible;
+};
+using Script = std::function<std::int32_t(WindowHandle, unsigned, MessageWParam, MessageLParam)>;
+struct HandlerSlot {
+    std::vector<LoggedMessage> log;
+    Script script;
+};
+HandlerSlot& handlerSlot(int slot);
+// Empties every slot's log and script.
+void resetHandlerSlots();
+bool logHas(int slot, unsigned message);
+
+template <int Slot>
+std::int32_t scriptedHandler(WindowHandle dialog, unsigned message, MessageWParam wParam,
+                             MessageLParam lParam) {
+    HandlerSlot& handler = handlerSlot(Slot);
+    handler.log.push_back({message, wParam, lParam, IsWindowVisible(windowOf(dialog)) != FALSE});
+    // A copy: the script may replace itself while it runs.
+    const Script script = handler.script;
+    return script ? script(dialog, message, wParam, lParam) : 0;
+}
+
+// A dialog whose 20 ms timer counts its ticks runs modally; once running it
+// calls nested (a prompt or message box that waits inside the run) and ends
+// when that returns. driver runs meanwhile on another thread.
+struct TickingDialog {
+    WindowHandle dialog = 0;
+    std::atomic<int> ticks{0};
+    // On the driver's thread: whether three more ticks arrive (bounded wait).
+    bool keepsTicking() const;
+};
+void runTickingDialog(const std::function<void(TickingDialog&)>& nested,
+                      const std::function<void(TickingDialog&)>& driver);

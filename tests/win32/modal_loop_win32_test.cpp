@@ -1,0 +1,226 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "ui/ui.h"
+#include "win32/dialog_test_support.h"
+
+namespace {
+
+class ModalLoop : public ::testing::Test {
+  protected:
+    void SetUp() override { resetHandlerSlots(); }
+    void TearDown() override { EXPECT_FALSE(watchdog.fired()); }
+
+    ModalWatchdog watchdog;
+};
+
+std::int32_t endOnApp(WindowHandle dialog, unsigned message, MessageWParam wParam, MessageLParam) {
+    if (message == WM_APP) {
+        endDialog(dialog, static_cast<std::int32_t>(wParam));
+    }
+    return 0;
+}
+
+TEST_F(ModalLoop, HandlerSeesInitDialogOnceThenSizeBeforeTheWindowShows) {
+    const struct {
+        DWORD style;
+        WPARAM sizeKind;
+    } cases[] = {
+        {WS_SYSMENU, SIZE_RESTORED},
+        {WS_SYSMENU | WS_MINIMIZEBOX | WS_MINIMIZE, SIZE_MINIMIZED},
+        {WS_SYSMENU | WS_MAXIMIZEBOX | WS_MAXIMIZE, SIZE_MAXIMIZED},
+    };
+    for (const auto& c : cases) {
+        resetHandlerSlots();
+        const WindowHandle dialog = newDialog(0, "init", -1, -1, 200, 100, c.style, 0);
+        RECT client = {};
+        GetClientRect(windowOf(dialog), &client);
+        handlerSlot(0).script = endOnApp;
+        PostMessageA(windowOf(dialog), WM_APP, 42, 0);
+        std::int32_t result = -1;
+        showModal(dialog, scriptedHandler<0>, &result);
+
+        const std::vector<LoggedMessage>& log = handlerSlot(0).log;
+        ASSERT_GE(log.size(), 2u);
+        EXPECT_EQ(WM_INITDIALOG, log[0].message);
+        EXPECT_EQ(dialog, log[0].wParam);
+        EXPECT_EQ(0, log[0].lParam);
+        EXPECT_FALSE(log[0].visible);
+        EXPECT_EQ(WM_SIZE, log[1].message);
+        EXPECT_EQ(c.sizeKind, log[1].wParam);
+        EXPECT_EQ(MAKELPARAM(client.right, client.bottom), log[1].lParam);
+        EXPECT_FALSE(log[1].visible);
+        int initDialogs = 0;
+        for (const LoggedMessage& logged : log) {
+            initDialogs += logged.message == WM_INITDIALOG;
+        }
+        EXPECT_EQ(1, initDialogs);
+        EXPECT_EQ(42, result);
+    }
+}
+
+TEST_F(ModalLoop, ShowsTheDialogAndEndsWhenItIsGone) {
+    const WindowHandle dialog = newDialog(0, "shown", 0, 0, 100, 50, WS_SYSMENU, 0);
+    bool visibleWhileRunning = false;
+    handlerSlot(0).script = [&](WindowHandle d, unsigned message, MessageWParam wParam,
+                                MessageLParam lParam) {
+        if (message == WM_APP) {
+            visibleWhileRunning = IsWindowVisible(windowOf(d)) != FALSE;
+        }
+        return endOnApp(d, message, wParam, lParam);
+    };
+    PostMessageA(windowOf(dialog), WM_APP, 3, 0);
+    std::int32_t result = -1;
+    showModal(dialog, scriptedHandler<0>, &result);
+    EXPECT_TRUE(visibleWhileRunning);
+    EXPECT_FALSE(IsWindow(windowOf(dialog)));
+    EXPECT_EQ(3, result);
+    endDialog(dialog, 9);  // harmless once gone
+    EXPECT_EQ(3, result);
+}
+
+TEST_F(ModalLoop, WithoutHandlerOrResultSlotStillRunsUntilClosed) {
+    const WindowHandle dialog = newDialog(0, "bare", 0, 0, 100, 50, WS_SYSMENU, 0);
+    PostMessageA(windowOf(dialog), WM_SYSCOMMAND, SC_CLOSE, 0);
+    showModal(dialog, nullptr, nullptr);
+    EXPECT_FALSE(IsWindow(windowOf(dialog)));
+}
+
+TEST_F(ModalLoop, EndingOnWmCloseDoesNotRecurse) {
+    const WindowHandle dialog = newDialog(0, "close", 0, 0, 100, 50, WS_SYSMENU, 0);
+    handlerSlot(0).script = [](WindowHandle d, unsigned message, MessageWParam, MessageLParam) {
+        if (message == WM_CLOSE) {
+            endDialog(d, 8);
+        }
+        return 0;
+    };
+    PostMessageA(windowOf(dialog), WM_SYSCOMMAND, SC_CLOSE, 0);
+    std::int32_t result = -1;
+    showModal(dialog, scriptedHandler<0>, &result);
+    EXPECT_EQ(8, result);
+}
+
+TEST_F(ModalLoop, NestedRunsReturnInTurnWhileTheOuterDialogKeepsGettingMessages) {
+    const WindowHandle outer = newDialog(0, "outer", 0, 0, 100, 50, WS_SYSMENU, 0);
+    WindowHandle inner = 0;
+    bool innerRunning = false;
+    bool outerServedDuringInner = false;
+    std::int32_t innerResult = -1;
+    handlerSlot(0).script = [&](WindowHandle d, unsigned message, MessageWParam, MessageLParam) {
+        if (message == WM_APP) {
+            inner = newDialog(0, "inner", 20, 20, 100, 50, WS_SYSMENU, 0);
+            handlerSlot(1).script = endOnApp;
+            PostMessageA(windowOf(d), WM_APP + 1, 0, 0);
+            PostMessageA(windowOf(inner), WM_APP, 2, 0);
+            innerRunning = true;
+            showModal(inner, scriptedHandler<1>, &innerResult);
+            innerRunning = false;
+            endDialog(d, 1);
+        } else if (message == WM_APP + 1) {
+            outerServedDuringInner = innerRunning && IsWindowEnabled(windowOf(d));
+        }
+        return 0;
+    };
+    PostMessageA(windowOf(outer), WM_APP, 0, 0);
+    std::int32_t outerResult = -1;
+    showModal(outer, scriptedHandler<0>, &outerResult);
+    EXPECT_TRUE(outerServedDuringInner);
+    EXPECT_EQ(2, innerResult);
+    EXPECT_EQ(1, outerResult);
+    EXPECT_FALSE(IsWindow(windowOf(inner)));
+}
+
+// An owned dialog disables its owner while it runs; the owner hears
+// WM_ENTERIDLE once the queue is empty, and here ends the owned dialog from
+// it, which the loop must notice without waiting for more input.
+TEST_F(ModalLoop, OwnerIsDisabledHearsEnterIdleAndIsEnabledAgain) {
+    const WindowHandle owner = newDialog(0, "owner", 0, 0, 100, 50, WS_SYSMENU, 0);
+    WindowHandle owned = 0;
+    bool ownerDisabledDuringRun = false;
+    bool ownerEnabledAfter = false;
+    std::int32_t ownedResult = -1;
+    handlerSlot(0).script = [&](WindowHandle d, unsigned message, MessageWParam wParam,
+                                MessageLParam lParam) {
+        if (message == WM_APP) {
+            owned = newDialog(d, "owned", 20, 20, 100, 50, WS_SYSMENU, 0);
+            showModal(owned, scriptedHandler<1>, &ownedResult);
+            ownerEnabledAfter = IsWindowEnabled(windowOf(d)) != FALSE;
+            endDialog(d, 1);
+        } else if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX &&
+                   lParam == static_cast<MessageLParam>(owned)) {
+            ownerDisabledDuringRun = !IsWindowEnabled(windowOf(d));
+            endDialog(owned, 6);
+        }
+        return 0;
+    };
+    PostMessageA(windowOf(owner), WM_APP, 0, 0);
+    showModal(owner, scriptedHandler<0>, nullptr);
+    EXPECT_TRUE(ownerDisabledDuringRun);
+    EXPECT_EQ(6, ownedResult);
+    EXPECT_TRUE(logHas(0, WM_CANCELMODE));
+    EXPECT_FALSE(logHas(1, WM_ENTERIDLE));
+    EXPECT_TRUE(ownerEnabledAfter);
+}
+
+// Another program's close command is a message sent from another thread: it
+// is handled inside PeekMessageA, which then hands back the next posted
+// message. That message, meant for another window, must still be dispatched.
+TEST_F(ModalLoop, NoMessageIsLostWhenAnotherThreadEndsTheDialog) {
+    HWND counter = createCountingWindow();
+    const WindowHandle dialog = newDialog(0, "lost", 0, 0, 100, 50, WS_SYSMENU, 0);
+    std::atomic<bool> sent(false);
+    std::thread closer;
+    handlerSlot(0).script = [&](WindowHandle d, unsigned message, MessageWParam, MessageLParam) {
+        if (message == WM_APP) {
+            PostMessageA(counter, WM_APP, 0, 0);
+            closer = std::thread([&, d] {
+                SendNotifyMessageA(windowOf(d), WM_SYSCOMMAND, SC_CLOSE, 0);
+                sent = true;
+            });
+            waitFor([&] { return sent.load(); });
+        }
+        return 0;
+    };
+    PostMessageA(windowOf(dialog), WM_APP, 0, 0);
+    showModal(dialog, scriptedHandler<0>, nullptr);
+    closer.join();
+    EXPECT_TRUE(sent);
+    EXPECT_FALSE(IsWindow(windowOf(dialog)));
+    EXPECT_EQ(1, countedMessages(counter));  // dispatched before showModal returned
+    DestroyWindow(counter);
+}
+
+TEST_F(ModalLoop, MessageQueuedBehindTheEndingOneStillReachesItsWindow) {
+    HWND counter = createCountingWindow();
+    const WindowHandle dialog = newDialog(0, "behind", 0, 0, 100, 50, WS_SYSMENU, 0);
+    handlerSlot(0).script = endOnApp;
+    PostMessageA(windowOf(dialog), WM_APP, 0, 0);
+    PostMessageA(counter, WM_APP, 0, 0);
+    showModal(dialog, scriptedHandler<0>, nullptr);
+    // Dispatched by this run or left in the queue for the next, never dropped.
+    EXPECT_TRUE(pumpUntil([&] { return countedMessages(counter) == 1; }, 1000));
+    DestroyWindow(counter);
+}
+
+TEST_F(ModalLoop, IdleDialogEndsWhenClosedFromAnotherThread) {
+    const WindowHandle dialog = newDialog(0, "idle", 0, 0, 100, 50, WS_SYSMENU, 0);
+    std::atomic<bool> closed(false);
+    std::thread closer([&] {
+        if (waitFor([&] { return IsWindowVisible(windowOf(dialog)) != FALSE; })) {
+            Sleep(50);  // let the loop go idle
+            SendMessageA(windowOf(dialog), WM_SYSCOMMAND, SC_CLOSE, 0);
+            closed = true;
+        }
+    });
+    std::int32_t result = -1;
+    showModal(dialog, nullptr, &result);
+    closer.join();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(0, result);
+}
+
+}  // namespace
