@@ -1,0 +1,223 @@
+// The real brimlock.exe's main window, looked at and used from outside as a
+// person would: its caption, controls and styles, the countdown, the keys
+// that must not close it and the ways that do.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/main_controls.h"
+#include "support/brimlock_process_win32.h"
+#include "support/temp_folder_win32.h"
+#include "ui/ui.h"
+
+namespace {
+
+// Text of another process's window: WM_GETTEXT through the W function, since
+// Wine may hand cross-process text back as UTF-16.
+std::string textOf(HWND window) {
+    wchar_t wide[512] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(wide), SMTO_BLOCK, 2000,
+                        &length);
+    char narrow[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr);
+    return narrow;
+}
+
+std::string classOf(HWND window) {
+    char name[128] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::vector<std::string> listBoxRows(HWND listBox) {
+    std::vector<std::string> rows;
+    const LRESULT count = SendMessageW(listBox, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t wide[512] = {};
+        SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+        char narrow[1024] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr);
+        rows.push_back(narrow);
+    }
+    return rows;
+}
+
+RECT rectInParent(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+struct ControlRow {
+    int id;
+    const char* className;
+    const char* caption;  // null: checked by its own test
+    int x, y, width, height;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+const DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+const ControlRow CONTROLS[] = {
+    {IDC_ADD_VARN, "Button", "Add new varn", 10, 77, 80, 14, BUTTON_STYLE, 0},
+    {IDC_EDIT_VARN, "Button", "Edit varn", 10, 94, 80, 14, BUTTON_STYLE, 0},
+    {IDC_REMOVE_VARN, "Button", "Remove varn", 10, 111, 80, 14, BUTTON_STYLE, 0},
+    {IDC_DELAY, "Button", "Delay: 6.0", 95, 77, 45, 14, BUTTON_STYLE, 0},
+    {IDC_ACTIVATE, "Button", nullptr, 95, 94, 45, 14, BUTTON_STYLE, 0},
+    {IDC_HELP, "Button", "?", 177, 77, 63, 47, BUTTON_STYLE, 0},
+    {IDC_VARN_LIST, "ListBox", "", 10, 14, 230, 65,
+     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_SORT, WS_EX_CLIENTEDGE},
+    {IDC_NOTICE, "Static", nullptr, 10, 0, 230, 11, WS_CHILD | WS_VISIBLE | SS_LEFT, 0},
+};
+
+class MainWindowE2eTest : public ::testing::Test {
+protected:
+    void startWith(const std::string& listFile, WORD showCommand = SW_SHOWNORMAL) {
+        ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"), listFile));
+        ASSERT_TRUE(brimlock.start(folder.path(), "", showCommand));
+        window = brimlock.waitForMainWindow();
+        ASSERT_NE(nullptr, window);
+    }
+
+    HWND control(int id) const { return GetDlgItem(window, id); }
+
+    // Pixels of a dialog-unit rectangle in a dialog made here with the same
+    // font, which is what the program's own conversion gives.
+    static RECT pixels(int x, int y, int width, int height) {
+        static HWND reference = reinterpret_cast<HWND>(
+            newDialog(0, "reference", 0, 0, 253, 150, WS_SYSMENU | WS_MINIMIZEBOX, 0));
+        RECT rect = {x, y, x + width, y + height};
+        MapDialogRect(reference, &rect);
+        return rect;
+    }
+
+    TempFolder folder;
+    BrimlockProcess brimlock;
+    HWND window = nullptr;
+};
+
+TEST_F(MainWindowE2eTest, CaptionStylesSizeAndPlace) {
+    startWith("");
+    EXPECT_EQ("Brimlock - 1.00", textOf(window));
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+    const DWORD wanted = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_SETFONT | DS_NOFAILCREATE |
+                         DS_3DLOOK | DS_CENTER | WS_VISIBLE;
+    EXPECT_EQ(wanted, style & wanted);
+    EXPECT_EQ(0u, style & (WS_POPUP | WS_CHILD | WS_MAXIMIZEBOX | WS_THICKFRAME | DS_SYSMODAL));
+    EXPECT_EQ(nullptr, GetWindow(window, GW_OWNER));
+
+    RECT client;
+    GetClientRect(window, &client);
+    const RECT size = pixels(0, 0, 253, 150);
+    EXPECT_EQ(size.right, client.right);
+    EXPECT_EQ(size.bottom, client.bottom);
+
+    // Centred in the work area.
+    RECT frame, work;
+    GetWindowRect(window, &frame);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR((work.left + work.right) / 2, (frame.left + frame.right) / 2, 2);
+    EXPECT_NEAR((work.top + work.bottom) / 2, (frame.top + frame.bottom) / 2, 2);
+
+    EXPECT_NE(0, SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+}
+
+TEST_F(MainWindowE2eTest, TheEightControlsInTabOrder) {
+    startWith("");
+    HWND previous = nullptr;
+    for (const ControlRow& row : CONTROLS) {
+        SCOPED_TRACE(row.id);
+        HWND item = control(row.id);
+        ASSERT_NE(nullptr, item);
+        EXPECT_EQ(0, lstrcmpiA(row.className, classOf(item).c_str()));
+        if (row.caption != nullptr) {
+            EXPECT_EQ(row.caption, textOf(item));
+        }
+        EXPECT_EQ(row.style, static_cast<DWORD>(GetWindowLongA(item, GWL_STYLE)) & ~WS_GROUP);
+        EXPECT_EQ(row.extendedStyle,
+                  static_cast<DWORD>(GetWindowLongA(item, GWL_EXSTYLE)) & ~WS_EX_NOPARENTNOTIFY);
+        const RECT want = pixels(row.x, row.y, row.width, row.height);
+        const RECT got = rectInParent(item);
+        EXPECT_EQ(want.left, got.left);
+        EXPECT_EQ(want.top, got.top);
+        EXPECT_EQ(want.right - want.left, got.right - got.left);
+        if (row.id != IDC_VARN_LIST) {  // the list box keeps to whole rows
+            EXPECT_EQ(want.bottom - want.top, got.bottom - got.top);
+        }
+        // Creation order is the order of the child windows.
+        if (previous != nullptr) {
+            EXPECT_EQ(item, GetWindow(previous, GW_HWNDNEXT));
+        }
+        previous = item;
+    }
+    EXPECT_FALSE(textOf(control(IDC_NOTICE)).empty());
+}
+
+TEST_F(MainWindowE2eTest, ListBoxShowsTheVarnsInItsOwnOrderAndTheFileKeepsItsOrder) {
+    startWith("Zeta\r\nalpha\r\n  Mid  \r\n");
+    EXPECT_EQ((std::vector<std::string>{"  Mid  ", "alpha", "Zeta"}),
+              listBoxRows(control(IDC_VARN_LIST)));
+    EXPECT_EQ(LB_ERR, SendMessageA(control(IDC_VARN_LIST), LB_GETCURSEL, 0, 0));
+    ASSERT_TRUE(brimlock.closeAndWait());
+    EXPECT_EQ(0u, brimlock.exitCode());
+    EXPECT_EQ("Zeta\r\nalpha\r\n  Mid  \r\n", readWholeFile(folder.file("brimlock.ini")));
+}
+
+TEST_F(MainWindowE2eTest, TheCountdownRunsDownFromTheDelay) {
+    startWith("");
+    HWND button = control(IDC_ACTIVATE);
+    std::string first;
+    ASSERT_TRUE(waitUntil([&] { return (first = textOf(button)).rfind("Active: ", 0) == 0; },
+                          5000));
+    // After the first sweep the countdown falls from about 6 seconds.
+    std::string later;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            later = textOf(button);
+            const double left = std::atof(later.c_str() + 8);
+            return later.rfind("Active: ", 0) == 0 && left > 0.5 && left < 5.8;
+        },
+        5000))
+        << later;
+    EXPECT_EQ(later.find('.'), later.size() - 2) << "one decimal: " << later;
+    std::string changed;
+    EXPECT_TRUE(waitUntil([&] { return (changed = textOf(button)) != later; }, 2000));
+}
+
+TEST_F(MainWindowE2eTest, EscAndEnterLeaveTheWindowOpen) {
+    startWith("");
+    HWND list = control(IDC_VARN_LIST);
+    for (WPARAM key : {VK_ESCAPE, VK_RETURN}) {
+        PostMessageA(list, WM_KEYDOWN, key, 1);
+        PostMessageA(list, WM_KEYUP, key, 0xC0000001);
+    }
+    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(brimlock.waitForExit(1500));
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_TRUE(brimlock.closeAndWait());
+    EXPECT_EQ(0u, brimlock.exitCode());
+}
+
+TEST_F(MainWindowE2eTest, StartedMinimisedItIsStillShownNormally) {
+    startWith("", SW_SHOWMINIMIZED);
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(MainWindowE2eTest, AVarnMatchingItsOwnCaptionEndsItAtTheFirstSweep) {
+    ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"), "other\r\nbrimlock - 1\r\n"));
+    ASSERT_TRUE(brimlock.start(folder.path()));
+    ASSERT_TRUE(brimlock.waitForExit(10000));
+    EXPECT_EQ(0u, brimlock.exitCode());
+    EXPECT_EQ("other\r\nbrimlock - 1\r\n", readWholeFile(folder.file("brimlock.ini")));
+}
+
+}  // namespace
