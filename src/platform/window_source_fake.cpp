@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -29,6 +30,8 @@ struct World {
     std::vector<std::string> queries;
     std::uint64_t now = 0;
     WindowHandle nextHandle = 0x10010;
+    int enumerations = 0;
+    std::function<void()> afterEnumeration;
 };
 
 World world;
@@ -144,6 +147,14 @@ const std::vector<std::string>& queries() {
     return world.queries;
 }
 
+int enumerations() {
+    return world.enumerations;
+}
+
+void afterEnumeration(std::function<void()> action) {
+    world.afterEnumeration = std::move(action);
+}
+
 std::uint64_t now() {
     return world.now;
 }
@@ -157,11 +168,16 @@ void advance(std::uint64_t milliseconds) {
 }  // namespace fakewin
 
 void enumWindows(WindowCollector collect, std::intptr_t context) {
+    ++world.enumerations;
     const std::vector<WindowHandle> order = world.order;  // a collector may add windows
     for (const WindowHandle handle : order) {
         if (findAlive(handle) && collect(handle, context) == 0) {
-            return;
+            break;
         }
+    }
+    if (world.afterEnumeration) {
+        const std::function<void()> action = world.afterEnumeration;  // may replace itself
+        action();
     }
 }
 

@@ -48,6 +48,11 @@ int handledCloses(WindowHandle handle);
 // numbered by the order the windows were added, from 1.
 const std::vector<std::string>& queries();
 
+// Enumerations so far, one per sweep; the action runs at the end of each,
+// once the sweep has seen every window.
+int enumerations();
+void afterEnumeration(std::function<void()> action);
+
 std::uint64_t now();
 // The program's own message loop running for a while: time passes and the
 // reports of handled close commands arrive.

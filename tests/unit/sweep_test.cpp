@@ -24,6 +24,7 @@ TEST_F(SweepTest, EmptyListStillRefillsTheSnapshot) {
     EXPECT_EQ(a, snapshotHandles[1]);
     EXPECT_EQ(b, snapshotHandles[2]);
     EXPECT_TRUE(fakewin::closeCommands().empty());
+    EXPECT_EQ(1, fakewin::enumerations());
 }
 
 TEST_F(SweepTest, KeepsVisibleCaptionedWindowsThatAreNotTheDesktop) {
