@@ -1,5 +1,6 @@
 #pragma once
-// The top-level windows as the sweep sees them.
+// The top-level windows as the sweep sees them, and the ways to send them the
+// close command.
 #include <cstdint>
 
 #include "platform/handles.h"
@@ -15,5 +16,27 @@ void getWindowText(WindowHandle window, char* buffer, int size);
 bool isWindowVisible(WindowHandle window);
 // Leaves the class name NUL-terminated in buffer; returns 0 when it fails.
 int getClassName(WindowHandle window, char* buffer, int size);
-// WM_SYSCOMMAND / SC_CLOSE / 0 to the window.
+// WM_SYSCOMMAND / SC_CLOSE / 0 to the window, returning once it has been
+// handled. Only for windows of the calling thread, where that happens at once
+// in a nested call; another program could keep it waiting for ever.
 void sendCloseCommand(WindowHandle window);
+
+// True for a window that belongs to the calling thread.
+bool isOwnThreadWindow(WindowHandle window);
+// False once the window has been destroyed.
+bool windowExists(WindowHandle window);
+
+// Runs on the calling thread, from inside waitForSentMessages or any message
+// loop of that thread, once the window has handled the close command.
+using CloseHandled = void (*)(std::uintptr_t token);
+// The close command without waiting for it (SendMessageCallbackA); handled
+// gets token back. Returns false when it could not be sent, for instance
+// because the window has gone.
+bool startCloseCommand(WindowHandle window, CloseHandled handled, std::uintptr_t token);
+// Handles the messages sent to this thread's windows and the reports of
+// startCloseCommand that arrive within at most milliseconds, and returns early
+// once something has arrived. Posted messages and timers wait for the message
+// loop, so no tick runs in here.
+void waitForSentMessages(std::uint32_t milliseconds);
+// A clock for waits: milliseconds that only ever go forward.
+std::uint64_t steadyMilliseconds();

@@ -1,4 +1,20 @@
 #pragma once
-// One sweep: refill the window snapshot and send the close command to the
-// windows whose caption begins with a varn.
+// The sweep: a fresh snapshot of the visible top-level windows that have a
+// caption, then for each varn in list order a close command to the last
+// window in the snapshot whose caption it matches.
+#include <cstdint>
+#include <string>
+
+#include "platform/handles.h"
+
+// Refills the snapshot and sends the close commands. Nothing is reported.
 void sweepWindows();
+
+// The per-window step of the enumeration: keeps the window in the snapshot
+// when it has a caption, is visible and isn't the desktop ("PROGMAN"). The
+// context plays no part. Always returns 1 so the enumeration runs to its end;
+// once the snapshot is full, further windows are passed over unread.
+std::int32_t collectWindow(WindowHandle window, std::intptr_t context);
+
+// The window's class name, empty when it can't be read.
+std::string windowClassName(WindowHandle window);

@@ -56,7 +56,7 @@ TEST_F(CountdownTest, OneTick) {
         fakeclock::setSeconds(c.now);
         whileMainWindowOpen([] { EXPECT_TRUE(tick()); });
         EXPECT_EQ(c.shown, textLeftIn(IDC_ACTIVATE));
-        EXPECT_EQ(c.sweeps ? 1 : 0, sweepdouble::count());
+        EXPECT_EQ(c.sweeps ? 1 : 0, fakewin::enumerations());
         EXPECT_EQ(c.sweeps ? static_cast<float>(c.now) : c.lastSweep, lastSweepTime);
     }
 }
@@ -66,7 +66,7 @@ TEST_F(CountdownTest, CountsDownByATenthPerTickFromTheFirstSweep) {
     whileMainWindowOpen([] {
         ASSERT_TRUE(tick());
         EXPECT_EQ("Active: 0.0", countdownText());
-        EXPECT_EQ(1, sweepdouble::count());
+        EXPECT_EQ(1, fakewin::enumerations());
 
         const struct {
             int ticks;
@@ -84,7 +84,7 @@ TEST_F(CountdownTest, CountsDownByATenthPerTickFromTheFirstSweep) {
                 tick();
             }
             EXPECT_EQ(checkpoint.shown, countdownText()) << "after tick " << ticks;
-            EXPECT_EQ(checkpoint.sweeps, sweepdouble::count()) << "after tick " << ticks;
+            EXPECT_EQ(checkpoint.sweeps, fakewin::enumerations()) << "after tick " << ticks;
         }
     });
 }
@@ -100,13 +100,13 @@ TEST_F(CountdownTest, EachStepReadsTheClockAfresh) {
         EXPECT_EQ(4, fakeclock::readings() - before);
     });
     EXPECT_EQ("Active: 0.2", textLeftIn(IDC_ACTIVATE));  // 1005.8: 0.2 left
-    EXPECT_EQ(1, sweepdouble::count());                  // 1006.1: past the delay
+    EXPECT_EQ(1, fakewin::enumerations());                  // 1006.1: past the delay
     EXPECT_EQ(static_cast<float>(1006.7), lastSweepTime);
 }
 
 TEST_F(CountdownTest, TheSweepsEndIsReadAfterTheSweep) {
     fakeclock::setSeconds(43200.0);
-    sweepdouble::setAction([] { fakeclock::advanceMilliseconds(2500); });
+    fakewin::afterEnumeration([] { fakeclock::advanceMilliseconds(2500); });
     whileMainWindowOpen([] { tick(); });
     EXPECT_EQ(43202.5f, lastSweepTime);
 }
@@ -117,6 +117,9 @@ TEST_F(CountdownTest, InactiveTicksLeaveTheButtonAndTheSnapshotAlone) {
         ASSERT_TRUE(click(IDC_ACTIVATE));
         EXPECT_EQ(0, isActive);
         EXPECT_EQ("Activate", countdownText());
+        fakewin::Window window;
+        window.caption = "A window that a sweep would record";
+        fakewin::addWindow(window);
         const std::vector<std::string> titles = snapshotTitles;
         const std::size_t textsSet = fakeui::countCalls("setControlText");
 
@@ -126,7 +129,7 @@ TEST_F(CountdownTest, InactiveTicksLeaveTheButtonAndTheSnapshotAlone) {
         }
         EXPECT_EQ("Activate", countdownText());
         EXPECT_EQ(textsSet, fakeui::countCalls("setControlText"));
-        EXPECT_EQ(1, sweepdouble::count());
+        EXPECT_EQ(1, fakewin::enumerations());
         EXPECT_EQ(titles, snapshotTitles);
     });
 }
@@ -144,10 +147,10 @@ TEST_F(CountdownTest, OffAndOnWithinTheDelayKeepsCountingFromTheLastSweep) {
         fakeclock::advanceMilliseconds(1000);
         tick();
         EXPECT_EQ("Active: 1.0", countdownText());
-        EXPECT_EQ(1, sweepdouble::count());
+        EXPECT_EQ(1, fakewin::enumerations());
         fakeclock::advanceMilliseconds(1100);
         tick();
-        EXPECT_EQ(2, sweepdouble::count());
+        EXPECT_EQ(2, fakewin::enumerations());
     });
 }
 
@@ -157,9 +160,9 @@ TEST_F(CountdownTest, SwitchedOnAfterMoreThanTheDelaySweepsAtTheNextTick) {
         click(IDC_ACTIVATE);
         fakeclock::advanceMilliseconds(10000);
         click(IDC_ACTIVATE);
-        EXPECT_EQ(1, sweepdouble::count());
+        EXPECT_EQ(1, fakewin::enumerations());
         tick();
-        EXPECT_EQ(2, sweepdouble::count());
+        EXPECT_EQ(2, fakewin::enumerations());
         EXPECT_EQ("Active: 0.0", countdownText());
     });
 }
@@ -168,7 +171,7 @@ TEST_F(CountdownTest, SwitchedOnAfterMoreThanTheDelaySweepsAtTheNextTick) {
 // in the middle of a tick, and the run ends and saves as usual.
 TEST_F(CountdownTest, ASweepThatClosesTheMainWindowEndsTheRun) {
     fakefs::setFile("brimlock.ini", "Brimlock\r\n");
-    sweepdouble::setAction([] { fakeui::sendMessage(mainDialog, WM_SYSCOMMAND, SC_CLOSE, 0); });
+    fakewin::afterEnumeration([] { fakeui::sendMessage(mainDialog, WM_SYSCOMMAND, SC_CLOSE, 0); });
     fakeui::queueUserStep([] { tick(); });
     EXPECT_EQ(0, runBrimlock());
     EXPECT_FALSE(fakeui::isAlive(mainDialog));

@@ -98,7 +98,7 @@ TEST_F(DelayTest, TicksDuringTheBoundMessagesSeeTheCorrectedDelay) {
             EXPECT_EQ(c.delayWhileOpen, delaySeconds);
             EXPECT_TRUE(tick());
             EXPECT_EQ(c.shown, countdownText());
-            EXPECT_EQ(c.sweeps, sweepdouble::count());
+            EXPECT_EQ(c.sweeps, fakewin::enumerations());
         });
         whileMainWindowOpen([] { click(IDC_DELAY); });
         EXPECT_EQ(1u, fakeui::messages().size());
@@ -115,7 +115,7 @@ TEST_F(DelayTest, TicksRunWhileThePromptIsOpen) {
         EXPECT_EQ("Active: 5.0", countdownText());
         fakeclock::advanceMilliseconds(5500);
         EXPECT_TRUE(tick());
-        EXPECT_EQ(2, sweepdouble::count());
+        EXPECT_EQ(2, fakewin::enumerations());
         EXPECT_EQ(6.0f, delaySeconds);
     });
     whileMainWindowOpen([] {
@@ -150,7 +150,7 @@ TEST_F(DelayTest, SwitchingOffWhileThePromptIsOpenStopsTheTicks) {
     });
     whileMainWindowOpen([] { click(IDC_DELAY); });
     EXPECT_EQ(0, isActive);
-    EXPECT_EQ(0, sweepdouble::count());
+    EXPECT_EQ(0, fakewin::enumerations());
     EXPECT_EQ(30.0f, delaySeconds);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Runs the real main window on the fake dialog services, with the fake clock,
-// the fake file store and the stand-in sweep, each reset for every test.
+// the fake file store and the fake windows, each reset for every test.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,7 +13,8 @@
 #include "platform/clock_fake.h"
 #include "platform/files_fake.h"
 #include "ui/ui_fake.h"
-#include "unit/test_doubles.h"
+#include "platform/window_source_fake.h"
+#include "sweep/close_commands.h"
 
 class MainWindowFixture : public ::testing::Test {
   protected:
@@ -21,7 +22,8 @@ class MainWindowFixture : public ::testing::Test {
         fakeui::reset();
         fakeclock::reset();
         fakefs::reset();
-        sweepdouble::reset();
+        fakewin::reset();
+        resetCloseCommands();
         resetProgramState();
     }
 

@@ -1,0 +1,86 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/window_source.h"
+
+namespace {
+
+HWND toWindow(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+struct Enumeration {
+    WindowCollector collect;
+    std::intptr_t context;
+};
+
+BOOL CALLBACK enumerateOne(HWND window, LPARAM param) {
+    const Enumeration* enumeration = reinterpret_cast<const Enumeration*>(param);
+    return enumeration->collect(reinterpret_cast<WindowHandle>(window), enumeration->context) != 0;
+}
+
+// The one receiver of close reports; SendMessageCallbackA carries the token.
+CloseHandled closeHandled = nullptr;
+
+void CALLBACK onCloseReply(HWND, UINT, ULONG_PTR token, LRESULT) {
+    if (closeHandled != nullptr) {
+        closeHandled(token);
+    }
+}
+
+// Each wait is short so that the reports are also collected if a system
+// failed to count them as sent messages when waking the thread.
+constexpr DWORD LONGEST_SINGLE_WAIT = 50;
+
+}  // namespace
+
+void enumWindows(WindowCollector collect, std::intptr_t context) {
+    Enumeration enumeration{collect, context};
+    EnumWindows(enumerateOne, reinterpret_cast<LPARAM>(&enumeration));
+}
+
+void getWindowText(WindowHandle window, char* buffer, int size) {
+    GetWindowTextA(toWindow(window), buffer, size);
+}
+
+bool isWindowVisible(WindowHandle window) {
+    return IsWindowVisible(toWindow(window)) != FALSE;
+}
+
+int getClassName(WindowHandle window, char* buffer, int size) {
+    return GetClassNameA(toWindow(window), buffer, size);
+}
+
+void sendCloseCommand(WindowHandle window) {
+    SendMessageA(toWindow(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+bool isOwnThreadWindow(WindowHandle window) {
+    return GetWindowThreadProcessId(toWindow(window), nullptr) == GetCurrentThreadId();
+}
+
+bool windowExists(WindowHandle window) {
+    return IsWindow(toWindow(window)) != FALSE;
+}
+
+bool startCloseCommand(WindowHandle window, CloseHandled handled, std::uintptr_t token) {
+    closeHandled = handled;
+    return SendMessageCallbackA(toWindow(window), WM_SYSCOMMAND, SC_CLOSE, 0, onCloseReply,
+                                token) != FALSE;
+}
+
+// PM_QS_SENDMESSAGE handles sent messages and the reports of
+// SendMessageCallbackA but leaves posted messages and WM_TIMER in the queue,
+// so no tick can start inside a sweep. MWMO_INPUTAVAILABLE wakes at once for
+// a sent message that is already waiting.
+void waitForSentMessages(std::uint32_t milliseconds) {
+    MsgWaitForMultipleObjectsEx(0, nullptr, std::min<DWORD>(milliseconds, LONGEST_SINGLE_WAIT),
+                                QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
+std::uint64_t steadyMilliseconds() {
+    return GetTickCount64();
+}

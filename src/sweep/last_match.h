@@ -1,0 +1,14 @@
+#pragma once
+// The matching phase of a sweep, done fast: for every varn the last caption
+// that captionMatches accepts, without comparing every varn with every
+// caption. Each text is normalised once; the normalised captions are sorted,
+// so the captions a varn matches form one run of the sorted order, and the
+// last of them in snapshot order is the largest index in that run.
+#include <string>
+#include <vector>
+
+// captions and varns are numbered from 1 (slot 0 unused) and hold at least
+// captionCount + 1 and varnCount + 1 entries. Returns a list numbered from 1:
+// entry i is the index of the last caption that varn i matches, or 0.
+std::vector<int> findLastMatches(const std::vector<std::string>& captions, int captionCount,
+                                 const std::vector<std::string>& varns, int varnCount);

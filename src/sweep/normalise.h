@@ -1,0 +1,19 @@
+#pragma once
+// Text normalisation and the caption test of the sweep: the program's only
+// case-insensitive comparison. Works on bytes with a fixed table, whatever the
+// locale or code page.
+#include <cstddef>
+#include <string>
+
+// Drops spaces (0x20 only) at both ends and upper-cases a to z plus seven
+// bytes of the OEM letters: 0x81, 0x82, 0x84, 0x86, 0x87, 0x94, 0xA4.
+std::string normaliseText(const std::string& text);
+
+// The same into out, which has room for size bytes; returns the length written.
+std::size_t normaliseBytes(const char* text, std::size_t size, char* out);
+
+// True when the caption's start, normalised, equals the normalised varn. The
+// start is as long as the varn as stored, so spaces around a varn make it
+// match only a caption that normalises to exactly the same text. A varn that
+// normalises to nothing matches nothing.
+bool captionMatches(const std::string& caption, const std::string& varn);

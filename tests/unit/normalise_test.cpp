@@ -1,0 +1,119 @@
+#include "sweep/normalise.h"
+
+#include <gtest/gtest.h>
+
+#include "unit/match_reference.h"
+
+namespace {
+
+TEST(NormaliseText, TrimsOnlySpacesAndUpperCasesByTheFixedTable) {
+    const struct {
+        std::string text;
+        std::string expected;
+    } cases[] = {
+        {"", ""},
+        {"   ", ""},
+        {"editor", "EDITOR"},
+        {"  Editor - notes.txt  ", "EDITOR - NOTES.TXT"},
+        {"a  b", "A  B"},                                  // inner spaces stay
+        {"\tEditor\t", "\tEDITOR\t"},                      // tabs are not spaces
+        {std::string(" \0a ", 4), std::string("\0A", 2)},  // nor is NUL
+        {"\xC9\xE9\xFF", "\xC9\xE9\xFF"},                  // ANSI letters are left alone
+        {"\x81\x82\x84\x86\x87\x94\xA4", "\x9A\x90\x8E\x8F\x80\x99\xA5"},
+        {"\x9A\x90\x8E\x8F\x80\x99\xA5", "\x9A\x90\x8E\x8F\x80\x99\xA5"},
+        {"`az{@AZ[", "`AZ{@AZ["},  // the neighbours of a-z and A-Z
+        {"hello w\x82rld, abcdefgh", "HELLO W\x90RLD, ABCDEFGH"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.expected, normaliseText(c.text)) << c.text;
+    }
+}
+
+// Every byte value at every position of an eight-byte block and of the tail,
+// among plain letters and among bytes above 0x7F, against the byte-wise rule.
+TEST(NormaliseText, EveryByteAtEveryPositionAgreesWithTheTable) {
+    for (int length = 1; length <= 24; ++length) {
+        for (int position = 0; position < length; ++position) {
+            for (int byte = 0; byte < 256; ++byte) {
+                for (const char filler : {'q', '\xE9'}) {
+                    std::string text(length, filler);
+                    text[position] = static_cast<char>(byte);
+                    ASSERT_EQ(matchref::normalise(text), normaliseText(text))
+                        << "length " << length << " position " << position << " byte " << byte;
+                }
+            }
+        }
+    }
+}
+
+TEST(NormaliseText, RandomTextsAgreeWithTheByteWiseRule) {
+    matchref::Generator generate(7);
+    for (int round = 0; round < 20000; ++round) {
+        const int length = generate.below(300);
+        const std::string text = round % 2 ? generate.anyBytes(length) : generate.tricky(length);
+        ASSERT_EQ(matchref::normalise(text), normaliseText(text)) << "round " << round;
+    }
+}
+
+TEST(CaptionMatches, ComparesTheCaptionsStartWithTheVarn) {
+    const struct {
+        const char* varn;
+        std::string caption;
+        bool expected;
+    } cases[] = {
+        {"editor", "Editor - notes.txt", true},
+        {"editor", "EDITOR", true},
+        {"editor", "  Editor  ", true},
+        {"editor", "My Editor", false},
+        {"editor", "Edito", false},
+        {"", "Editor", false},
+        {"", "", false},
+        {"   ", "   ", false},
+        {"   ", "Editor", false},
+        {"Editor ", "Editor", true},
+        {"Editor ", "Editor - notes.txt", false},
+        {" Editor", "Editor", true},
+        {" Editor", "Editor - notes.txt", false},
+        {" Editor ", "  editor  ", true},
+        {"Editor\t", "Editor", false},
+        {"Editor", "Editor\t", true},
+        {"\tEditor", "Editor", false},
+        {"caf\xE9", "CAF\xC9", false},
+        {"CAF\xC9", "caf\xC9", true},
+        {"\x82t\x82", "\x90T\x90 report", true},
+        {"\x90t\x90", "\x82T\x82", true},
+        {"Edit", "Editor", true},
+        {"Editor", "Edit", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.expected, captionMatches(c.caption, c.varn))
+            << "varn '" << c.varn << "' caption '" << c.caption << "'";
+    }
+}
+
+TEST(CaptionMatches, VarnsLongerThanACaptionMatchNothing) {
+    const std::string caption(255, 'x');
+    EXPECT_TRUE(captionMatches(caption, std::string(255, 'X')));
+    EXPECT_FALSE(captionMatches(caption, std::string(256, 'X')));
+    EXPECT_TRUE(captionMatches(caption, std::string(255, 'X') + " "));  // exactly this text
+    EXPECT_TRUE(captionMatches(caption, " " + std::string(255, 'X')));  // spaces fall away
+}
+
+TEST(CaptionMatches, RandomPairsAgreeWithTheRuleAsWritten) {
+    matchref::Generator generate(11);
+    int matched = 0;
+    for (int round = 0; round < 2000; ++round) {
+        const matchref::Inputs in = generate.mixed(5, 5);
+        for (int i = 1; i <= in.varnCount(); ++i) {
+            for (int j = 1; j <= in.captionCount(); ++j) {
+                const bool expected = matchref::matches(in.captions[j], in.varns[i]);
+                matched += expected;
+                ASSERT_EQ(expected, captionMatches(in.captions[j], in.varns[i]))
+                    << "varn '" << in.varns[i] << "' caption '" << in.captions[j] << "'";
+            }
+        }
+    }
+    EXPECT_GT(matched, 2000);  // the inputs really exercise matching, not only misses
+}
+
+}  // namespace

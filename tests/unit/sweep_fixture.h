@@ -1,0 +1,43 @@
+#pragma once
+// A clean program state and fake windows for the sweep's tests.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "app/startup.h"
+#include "list/varn_list.h"
+#include "platform/window_source_fake.h"
+#include "sweep/close_commands.h"
+
+class SweepFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fakewin::reset();
+        resetProgramState();
+        resetCloseCommands();
+    }
+
+    static void setVarns(std::initializer_list<std::string> varns) {
+        varnCount = 0;
+        for (const std::string& varn : varns) {
+            varnList[++varnCount] = varn;
+        }
+    }
+
+    // A window of another program, handling a close command at once.
+    static WindowHandle addWindow(const std::string& caption) {
+        fakewin::Window window;
+        window.caption = caption;
+        return fakewin::addWindow(window);
+    }
+
+    static WindowHandle addWindow(const std::string& caption, int handleMilliseconds,
+                                  bool closesOnCommand) {
+        fakewin::Window window;
+        window.caption = caption;
+        window.handleMilliseconds = handleMilliseconds;
+        window.closesOnCommand = closesOnCommand;
+        return fakewin::addWindow(window);
+    }
+};

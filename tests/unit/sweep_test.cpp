@@ -1,0 +1,218 @@
+#include "sweep/sweep.h"
+
+#include <gtest/gtest.h>
+
+#include "sweep/snapshot.h"
+#include "unit/sweep_fixture.h"
+
+namespace {
+
+using Handles = std::vector<WindowHandle>;
+
+class SweepTest : public SweepFixture {};
+
+std::vector<std::string> snapshotCaptions() {
+    return std::vector<std::string>(snapshotTitles.begin() + 1,
+                                    snapshotTitles.begin() + 1 + snapshotCount);
+}
+
+TEST_F(SweepTest, EmptyListStillRefillsTheSnapshot) {
+    const WindowHandle a = addWindow("Alpha");
+    const WindowHandle b = addWindow("Beta");
+    sweepWindows();
+    EXPECT_EQ(std::vector<std::string>({"Alpha", "Beta"}), snapshotCaptions());
+    EXPECT_EQ(a, snapshotHandles[1]);
+    EXPECT_EQ(b, snapshotHandles[2]);
+    EXPECT_TRUE(fakewin::closeCommands().empty());
+    EXPECT_EQ(1, fakewin::enumerations());
+}
+
+TEST_F(SweepTest, KeepsVisibleCaptionedWindowsThatAreNotTheDesktop) {
+    const struct {
+        std::string caption;
+        bool visible;
+        std::string className;
+        bool classReadable;
+        bool captionReadable;
+        bool kept;
+    } cases[] = {
+        {"Plain", true, "Notepad", true, true, true},
+        {"", true, "Notepad", true, true, false},
+        {"Hidden", false, "Notepad", true, true, false},
+        {"Program Manager", true, "PROGMAN", true, true, false},
+        {"Desk 2", true, "  pRoGmAn ", true, true, false},
+        {"Desk 3", true, "Progman", true, true, false},
+        {"Not desk", true, "\tPROGMAN", true, true, true},  // a tab is not a space
+        {"Not desk 2", true, "PROGMAN2", true, true, true},
+        {"No class", true, "PROGMAN", false, true, true},  // unreadable class reads as empty
+        {"Unreadable", true, "Notepad", true, false, false},
+        {"  Spaces kept  ", true, "Notepad", true, true, true},
+    };
+    std::vector<std::string> expected;
+    for (const auto& c : cases) {
+        fakewin::Window window;
+        window.caption = c.caption;
+        window.visible = c.visible;
+        window.className = c.className;
+        window.classReadable = c.classReadable;
+        window.captionReadable = c.captionReadable;
+        fakewin::addWindow(window);
+        if (c.kept) {
+            expected.push_back(c.caption);
+        }
+    }
+    sweepWindows();
+    EXPECT_EQ(expected, snapshotCaptions());
+}
+
+// The caption of every window, the visibility only of captioned ones, the
+// class only of visible captioned ones.
+TEST_F(SweepTest, ReadsCaptionThenVisibilityThenClass) {
+    addWindow("");
+    fakewin::Window hidden;
+    hidden.caption = "Hidden";
+    hidden.visible = false;
+    fakewin::addWindow(hidden);
+    addWindow("Shown");
+    sweepWindows();
+    const std::vector<std::string> expected = {"text 1", "text 2",    "visible 2",
+                                               "text 3", "visible 3", "class 3"};
+    EXPECT_EQ(expected, fakewin::queries());
+}
+
+TEST_F(SweepTest, CaptionsAreCutAt255BytesAndAtTheFirstNul) {
+    std::string long300;
+    for (int k = 0; k < 300; ++k) {
+        long300 += static_cast<char>('a' + k % 26);
+    }
+    addWindow(long300);
+    addWindow(std::string("Abc\0def", 7));
+    addWindow(std::string("\0abc", 4));
+    sweepWindows();
+    EXPECT_EQ(std::vector<std::string>({long300.substr(0, 255), "Abc"}), snapshotCaptions());
+}
+
+TEST_F(SweepTest, TheLastMatchingWindowIsClosedFirst) {
+    const WindowHandle clock = addWindow("Clock");
+    const WindowHandle clock2 = addWindow("Clock 2");
+    addWindow("Editor");
+    setVarns({"clock"});
+    sweepWindows();
+    EXPECT_EQ(Handles{clock2}, fakewin::closedWindows());
+    sweepWindows();
+    EXPECT_EQ(Handles({clock2, clock}), fakewin::closedWindows());
+    EXPECT_FALSE(fakewin::isAlive(clock));
+}
+
+TEST_F(SweepTest, CommandsGoOutInListOrderOnePerVarn) {
+    const WindowHandle a = addWindow("Alpha");
+    const WindowHandle b = addWindow("Beta");
+    addWindow("Gamma");
+    setVarns({"beta", "nothing", "alpha", "", "   "});
+    sweepWindows();
+    EXPECT_EQ(Handles({b, a}), fakewin::closedWindows());
+}
+
+// A window that refuses is sent one command per varn that chose it; one that
+// closes on the first gets the second too, which then fails.
+TEST_F(SweepTest, AWindowChosenByTwoVarnsGetsTwoCommands) {
+    const WindowHandle refuses = addWindow("Editor - a.txt", 0, false);
+    setVarns({"Edit", "Editor"});
+    sweepWindows();
+    EXPECT_EQ(Handles({refuses, refuses}), fakewin::closedWindows());
+    EXPECT_EQ(2, fakewin::handledCloses(refuses));
+
+    fakewin::reset();
+    resetCloseCommands();
+    const WindowHandle closes = addWindow("Editor - a.txt");
+    sweepWindows();
+    EXPECT_EQ(Handles({closes, closes}), fakewin::closedWindows());
+    EXPECT_EQ(1, fakewin::handledCloses(closes));
+}
+
+TEST_F(SweepTest, AShorterEnumerationLeavesTheOldEntriesAboveTheCount) {
+    Handles handles;
+    for (int k = 1; k <= 10; ++k) {
+        handles.push_back(addWindow("Window " + std::to_string(k)));
+    }
+    sweepWindows();
+    EXPECT_EQ(10, snapshotCount);
+    fakewin::destroyWindow(handles[3]);
+    fakewin::destroyWindow(handles[6]);
+    sweepWindows();
+    EXPECT_EQ(8, snapshotCount);
+    EXPECT_EQ("Window 10", snapshotTitles[8]);
+    EXPECT_EQ("Window 9", snapshotTitles[9]);
+    EXPECT_EQ("Window 10", snapshotTitles[10]);
+    EXPECT_EQ(handles[9], snapshotHandles[10]);
+    EXPECT_EQ("", snapshotTitles[11]);
+}
+
+// Entries above the counts take no part, whatever they hold.
+TEST_F(SweepTest, OnlyVarnsUpToTheCountAreUsed) {
+    addWindow("Alpha");
+    setVarns({"nothing"});
+    varnList[2] = "Alpha";
+    sweepWindows();
+    EXPECT_TRUE(fakewin::closeCommands().empty());
+}
+
+// Past 1,000 windows nothing is stored or even read; the enumeration still
+// runs to its end.
+TEST_F(SweepTest, WindowsPastAFullSnapshotArePassedOver) {
+    Handles handles;
+    for (int k = 1; k <= 1100; ++k) {
+        handles.push_back(addWindow("Window " + std::to_string(k)));
+    }
+    setVarns({"Window 1050", "window"});
+    sweepWindows();
+    EXPECT_EQ(MAX_SNAPSHOT, snapshotCount);
+    EXPECT_EQ("Window 1000", snapshotTitles[1000]);
+    EXPECT_EQ(handles[999], snapshotHandles[1000]);
+    EXPECT_EQ(Handles{handles[999]}, fakewin::closedWindows());
+    EXPECT_EQ(3000u, fakewin::queries().size());
+    EXPECT_EQ(1, collectWindow(handles[1050], 0));
+    EXPECT_EQ(MAX_SNAPSHOT, snapshotCount);
+}
+
+TEST_F(SweepTest, OwnWindowsGetTheCommandDirectly) {
+    fakewin::Window main;
+    main.caption = "Brimlock - 1.00";
+    main.ownThread = true;
+    const WindowHandle own = fakewin::addWindow(main);
+    const WindowHandle other = addWindow("Brimlock - 1.00 notes");
+    setVarns({"brimlock - 1.00 ", "Brimlock"});
+    sweepWindows();
+    ASSERT_EQ(2u, fakewin::closeCommands().size());
+    EXPECT_EQ(own, fakewin::closeCommands()[0].window);
+    EXPECT_TRUE(fakewin::closeCommands()[0].direct);
+    EXPECT_EQ(other, fakewin::closeCommands()[1].window);
+    EXPECT_FALSE(fakewin::closeCommands()[1].direct);
+    EXPECT_FALSE(fakewin::isAlive(own));
+}
+
+// A close command handled at once may run a message loop that delivers a
+// tick; the sweep already under way is not started again inside itself.
+TEST_F(SweepTest, NoSweepStartsInsideAnother) {
+    fakewin::Window own;
+    own.caption = "Dialog";
+    own.ownThread = true;
+    own.closesOnCommand = false;
+    static int nestedSweeps;
+    nestedSweeps = 0;
+    own.onClose = [] {
+        if (nestedSweeps++ == 0) {
+            addWindow("Late");
+            sweepWindows();
+        }
+    };
+    const WindowHandle dialog = fakewin::addWindow(own);
+    setVarns({"dialog"});
+    sweepWindows();
+    EXPECT_EQ(Handles{dialog}, fakewin::closedWindows());
+    EXPECT_EQ(1, snapshotCount);
+    sweepWindows();
+    EXPECT_EQ(2, snapshotCount);
+}
+
+}  // namespace
