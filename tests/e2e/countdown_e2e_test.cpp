@@ -1,0 +1,128 @@
+// The countdown, the on/off switch and the delay of the real brimlock.exe,
+// used through its buttons, prompt and message boxes as a person would.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+// <windows.h> names a cursor IDC_HELP; here it is the help button's id.
+#undef IDC_HELP
+#include "app/main_controls.h"
+#include "support/brimlock_process_win32.h"
+#include "support/remote_window_win32.h"
+#include "support/temp_folder_win32.h"
+
+namespace {
+
+class CountdownE2eTest : public ::testing::Test {
+  protected:
+    void startWith(const std::string& listFile) {
+        ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"), listFile));
+        ASSERT_TRUE(brimlock.start(folder.path()));
+        window = brimlock.waitForMainWindow();
+        ASSERT_NE(nullptr, window);
+    }
+
+    void click(int id) {
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    }
+
+    bool buttonShows(int id, const std::string& text, DWORD milliseconds = 3000) {
+        return waitUntil([&] { return textOf(GetDlgItem(window, id)) == text; }, milliseconds);
+    }
+
+    TempFolder folder;
+    BrimlockProcess brimlock;
+    HWND window = nullptr;
+};
+
+TEST_F(CountdownE2eTest, TheDelayPromptAndItsAnswers) {
+    startWith("");
+    const struct {
+        const char* answer;  // null: Cancel
+        const char* message;
+        const char* shown;
+        const char* offered;  // the prompt's initial answer: the delay before
+    } cases[] = {
+        {"2.5", nullptr, "Delay: 2.5", "6"},
+        {"100", "Maximum delay is 60 seconds.", "Delay: 60.0", "2.5"},
+        {" 12 seconds", nullptr, "Delay: 12.0", "60"},
+        {"-5", "Minimum delay is 2 seconds.", "Delay: 2.0", "12"},
+        {"60", nullptr, "Delay: 60.0", "2"},
+        {nullptr, nullptr, "Delay: 2.0", "60"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer ? c.answer : "Cancel");
+        click(IDC_DELAY);
+        HWND prompt = waitForDialog(brimlock.processId(), "Enter Delay");
+        ASSERT_NE(nullptr, prompt);
+        EXPECT_EQ("How many seconds (2 to 60) ?", textOf(GetDlgItem(prompt, 102)));
+        EXPECT_EQ(c.offered, textOf(GetDlgItem(prompt, 101)));
+        if (c.answer != nullptr) {
+            setTextOf(GetDlgItem(prompt, 101), c.answer);
+        }
+        PostMessageA(prompt, WM_COMMAND, c.answer != nullptr ? IDOK : IDCANCEL, 0);
+        if (c.message != nullptr) {
+            HWND box = waitForDialog(brimlock.processId(), "Invalid Delay");
+            ASSERT_NE(nullptr, box);
+            EXPECT_EQ(c.message, messageBoxText(box));
+            // Task-modal: the main window takes no input while it is open.
+            EXPECT_FALSE(IsWindowEnabled(window));
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        }
+        EXPECT_TRUE(buttonShows(IDC_DELAY, c.shown)) << textOf(GetDlgItem(window, IDC_DELAY));
+        EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(window) != FALSE; }, 3000));
+    }
+    EXPECT_TRUE(brimlock.closeAndWait());
+    EXPECT_EQ(0u, brimlock.exitCode());
+}
+
+TEST_F(CountdownE2eTest, TheCountdownButtonSwitchesOffAndOn) {
+    startWith("");
+    ASSERT_TRUE(waitUntil(
+        [&] { return textOf(GetDlgItem(window, IDC_ACTIVATE)).rfind("Active: ", 0) == 0; }, 3000));
+    click(IDC_ACTIVATE);
+    ASSERT_TRUE(buttonShows(IDC_ACTIVATE, "Activate"));
+    Sleep(500);  // ticks while off leave the button alone
+    EXPECT_EQ("Activate", textOf(GetDlgItem(window, IDC_ACTIVATE)));
+    click(IDC_ACTIVATE);
+    EXPECT_TRUE(waitUntil(
+        [&] { return textOf(GetDlgItem(window, IDC_ACTIVATE)).rfind("Active: ", 0) == 0; }, 3000));
+}
+
+// A program whose window stops answering messages: the sweep that tries to
+// close it waits a bounded time, and the countdown and the window go on.
+TEST_F(CountdownE2eTest, AHungWindowDoesNotFreezeTheProgram) {
+    const std::string exe = testProgramFolder() + "\\hung_target.exe";
+    std::string commandLine = "\"" + exe + "\" \"Hung Target Window\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION target{};
+    ASSERT_TRUE(CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &target));
+    ASSERT_TRUE(
+        waitUntil([] { return FindWindowA(nullptr, "Hung Target Window") != nullptr; }, 10000));
+
+    startWith("hung target\r\n");
+    // Countdown texts seen over some seconds: many, though a sweep met the
+    // hung window at the start.
+    std::set<std::string> seen;
+    const ULONGLONG end = GetTickCount64() + 5000;
+    while (GetTickCount64() < end) {
+        seen.insert(textOf(GetDlgItem(window, IDC_ACTIVATE)));
+        Sleep(50);
+    }
+    EXPECT_GE(seen.size(), 10u);
+    EXPECT_TRUE(brimlock.closeAndWait(5000));
+    EXPECT_EQ(0u, brimlock.exitCode());
+
+    TerminateProcess(target.hProcess, 0);
+    WaitForSingleObject(target.hProcess, 5000);
+    CloseHandle(target.hProcess);
+    CloseHandle(target.hThread);
+}
+
+}  // namespace
