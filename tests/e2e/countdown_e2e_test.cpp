@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -64,6 +65,22 @@ TEST_F(CountdownE2eTest, TheDelayPromptAndItsAnswers) {
     }
     EXPECT_TRUE(brimlock.closeAndWait());
     EXPECT_EQ(0u, brimlock.exitCode());
+}
+
+TEST_F(CountdownE2eTest, TheCountdownRunsDownFromTheDelay) {
+    startWith("");
+    // After the first sweep the countdown falls from about 6 seconds.
+    std::string shown;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            shown = textOf(control(IDC_ACTIVATE));
+            return shown.rfind("Active: ", 0) == 0 && std::atof(shown.c_str() + 8) > 0.5 &&
+                   std::atof(shown.c_str() + 8) < 5.8;
+        },
+        10000))
+        << shown;
+    EXPECT_EQ(shown.find('.'), shown.size() - 2) << "one decimal: " << shown;
+    EXPECT_TRUE(waitUntil([&] { return textOf(control(IDC_ACTIVATE)) != shown; }, 2000));
 }
 
 TEST_F(CountdownE2eTest, TheCountdownButtonSwitchesOffAndOn) {

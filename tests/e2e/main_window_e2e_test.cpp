@@ -1,11 +1,10 @@
 // The real brimlock.exe's main window, looked at and used from outside as a
-// person would: its caption, controls and styles, the countdown, the keys
-// that must not close it and the ways that do.
+// person would: its caption, controls and styles, the keys that must not
+// close it and the ways that do.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -138,27 +137,6 @@ TEST_F(MainWindowE2eTest, ListBoxShowsTheVarnsInItsOwnOrderAndTheFileKeepsItsOrd
     ASSERT_TRUE(brimlock.closeAndWait());
     EXPECT_EQ(0u, brimlock.exitCode());
     EXPECT_EQ("Zeta\r\nalpha\r\n  Mid  \r\n", readWholeFile(folder.file("brimlock.ini")));
-}
-
-TEST_F(MainWindowE2eTest, TheCountdownRunsDownFromTheDelay) {
-    startWith("");
-    HWND button = control(IDC_ACTIVATE);
-    std::string first;
-    ASSERT_TRUE(
-        waitUntil([&] { return (first = textOf(button)).rfind("Active: ", 0) == 0; }, 5000));
-    // After the first sweep the countdown falls from about 6 seconds.
-    std::string later;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            later = textOf(button);
-            const double left = std::atof(later.c_str() + 8);
-            return later.rfind("Active: ", 0) == 0 && left > 0.5 && left < 5.8;
-        },
-        5000))
-        << later;
-    EXPECT_EQ(later.find('.'), later.size() - 2) << "one decimal: " << later;
-    std::string changed;
-    EXPECT_TRUE(waitUntil([&] { return (changed = textOf(button)) != later; }, 2000));
 }
 
 TEST_F(MainWindowE2eTest, EscAndEnterLeaveTheWindowOpen) {

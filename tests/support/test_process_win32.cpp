@@ -1,37 +1,16 @@
 #include "support/test_process_win32.h"
 
-namespace {
+#include "support/remote_window_win32.h"
 
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK findMainWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char caption[64] = {};
-    GetWindowTextA(window, caption, sizeof caption);
-    if (owner == search->processId && std::string(caption) == "Brimlock - 1.00") {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
-
-std::string testProgramFolder() {
+std::string besideTestProgram(const std::string& fileName) {
     char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of("\\/"));
+    const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    return self.substr(0, self.find_last_of("\\/") + 1) + fileName;
 }
 
 bool TestProcess::start(const std::string& name, const std::string& arguments,
                         const std::string& folder, WORD showCommand) {
-    const std::string exe = testProgramFolder() + "\\" + name + ".exe";
+    const std::string exe = besideTestProgram(name + ".exe");
     std::string commandLine = "\"" + exe + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -65,14 +44,7 @@ DWORD TestProcess::exitCode() const {
 }
 
 HWND BrimlockProcess::waitForMainWindow(DWORD milliseconds) const {
-    WindowSearch search{processId(), nullptr};
-    waitUntil(
-        [&] {
-            EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr && IsWindowVisible(search.found);
-        },
-        milliseconds);
-    return search.found;
+    return waitForDialog(processId(), "Brimlock - 1.00", milliseconds);
 }
 
 bool BrimlockProcess::closeAndWait(DWORD milliseconds) {
@@ -85,10 +57,15 @@ bool BrimlockProcess::closeAndWait(DWORD milliseconds) {
 
 TargetProcess::TargetProcess(const std::string& name, const std::string& caption,
                              const std::string& arguments) {
-    if (start(name, arguments + " \"" + caption + "\"", "",
-              SW_SHOWNOACTIVATE)) {  // as the targets show themselves
-        waitUntil([&] { return (window_ = FindWindowA(nullptr, caption.c_str())) != nullptr; },
-                  20000);
+    // Shown as the targets show themselves; found once visible, since a sweep
+    // passes over a window that is not shown yet.
+    if (start(name, arguments + " \"" + caption + "\"", "", SW_SHOWNOACTIVATE)) {
+        waitUntil(
+            [&] {
+                window_ = FindWindowA(nullptr, caption.c_str());
+                return window_ != nullptr && IsWindowVisible(window_);
+            },
+            20000);
     }
 }
 

@@ -9,7 +9,8 @@
 #include "platform/handles.h"
 #include "support/wait_win32.h"
 
-std::string testProgramFolder();
+// The path of a file in the test program's folder.
+std::string besideTestProgram(const std::string& fileName);
 
 class TestProcess {
   public:
@@ -48,7 +49,7 @@ class BrimlockProcess : public TestProcess {
 };
 
 // A program of tests/targets started as "<name>.exe <arguments> <caption>";
-// window() is its window once the caption has appeared (null if it never did).
+// window() is its window (null if none came), waited for until it is shown.
 class TargetProcess : public TestProcess {
   public:
     TargetProcess(const std::string& name, const std::string& caption,

@@ -2,6 +2,7 @@
 
 #include "win32/dialog_test_support.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -34,23 +35,20 @@ bool ModalWatchdog::fired() const {
 }
 
 HandlerSlot& handlerSlot(int slot) {
-    static HandlerSlot slots[3];
+    static HandlerSlot slots[2];
     return slots[slot];
 }
 
 void resetHandlerSlots() {
-    for (int slot = 0; slot < 3; ++slot) {
-        handlerSlot(slot) = HandlerSlot();
-    }
+    handlerSlot(0) = HandlerSlot();
+    handlerSlot(1) = HandlerSlot();
 }
 
 bool logHas(int slot, unsigned message) {
-    for (const LoggedMessage& logged : handlerSlot(slot).log) {
-        if (logged.message == message) {
-            return true;
-        }
-    }
-    return false;
+    const std::vector<LoggedMessage>& log = handlerSlot(slot).log;
+    return std::any_of(log.begin(), log.end(), [message](const LoggedMessage& logged) {
+        return logged.message == message;
+    });
 }
 
 bool TickingDialog::keepsTicking() const {

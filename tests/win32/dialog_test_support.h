@@ -37,7 +37,7 @@ class ModalWatchdog {
     UINT_PTR timer_;
 };
 
-// Dialog handlers for tests: each slot logs every message it gets and then
+// Dialog handlers for tests, slots 0 and 1: each logs every message it gets and then
 // runs the script the test gave it (0 when none).
 struct LoggedMessage {
     unsigned message;

@@ -8,16 +8,12 @@
 #include <vector>
 
 #include "app/notice.h"
+#include "support/test_process_win32.h"
 
 namespace {
 
-// brimlock.exe is built into the same folder as this test program.
-std::string programPath() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string self(path, length);
-    return self.substr(0, self.find_last_of("\\/") + 1) + "brimlock.exe";
-}
+// brimlock.exe is built beside this test program.
+const std::string PROGRAM = besideTestProgram("brimlock.exe");
 
 #pragma pack(push, 2)
 struct GroupIconHeader {
@@ -41,8 +37,8 @@ struct GroupIconEntry {
 class ResourcesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        module_ = LoadLibraryExA(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(nullptr, module_) << programPath();
+        module_ = LoadLibraryExA(PROGRAM.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(nullptr, module_) << PROGRAM;
     }
     void TearDown() override {
         if (module_ != nullptr) {
@@ -108,12 +104,11 @@ TEST_F(ResourcesTest, ManifestRunsAsInvokerAndIsDpiAware) {
 }
 
 TEST(Resources, VersionInformation) {
-    std::string path = programPath();
     DWORD ignored = 0;
-    DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    DWORD size = GetFileVersionInfoSizeA(PROGRAM.c_str(), &ignored);
     ASSERT_GT(size, 0u);
     std::vector<char> data(size);
-    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, data.data()));
+    ASSERT_TRUE(GetFileVersionInfoA(PROGRAM.c_str(), 0, size, data.data()));
 
     void* value = nullptr;
     UINT length = 0;
