@@ -53,6 +53,7 @@ TEST_F(SweepTest, KeepsVisibleCaptionedWindowsThatAreNotTheDesktop) {
     sweepWindows();  // with an empty list: the snapshot is refilled all the same
     EXPECT_EQ(expected, snapshotCaptions());
     EXPECT_EQ(1, fakewin::enumerations());
+    EXPECT_TRUE(fakewin::closeCommands().empty());
 }
 
 // The caption of every window, the visibility only of captioned ones, the
