@@ -4,39 +4,26 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <string>
 
 // <windows.h> names a cursor IDC_HELP; here it is the help button's id.
 #undef IDC_HELP
 #include "app/main_controls.h"
-#include "support/brimlock_process_win32.h"
-#include "support/remote_window_win32.h"
-#include "support/temp_folder_win32.h"
+#include "e2e/brimlock_e2e_fixture.h"
 
 namespace {
 
-class CountdownE2eTest : public ::testing::Test {
+class CountdownE2eTest : public BrimlockE2eTest {
   protected:
-    void startWith(const std::string& listFile) {
-        ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"), listFile));
-        ASSERT_TRUE(brimlock.start(folder.path()));
-        window = brimlock.waitForMainWindow();
-        ASSERT_NE(nullptr, window);
+    bool buttonShows(int id, const std::string& text) {
+        return waitUntil([&] { return textOf(control(id)) == text; }, 3000);
     }
-
-    void click(int id) {
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    bool countdownRuns() {
+        return waitUntil([&] { return textOf(control(IDC_ACTIVATE)).rfind("Active: ", 0) == 0; },
+                         3000);
     }
-
-    bool buttonShows(int id, const std::string& text, DWORD milliseconds = 3000) {
-        return waitUntil([&] { return textOf(GetDlgItem(window, id)) == text; }, milliseconds);
-    }
-
-    TempFolder folder;
-    BrimlockProcess brimlock;
-    HWND window = nullptr;
 };
 
 TEST_F(CountdownE2eTest, TheDelayPromptAndItsAnswers) {
@@ -73,56 +60,57 @@ TEST_F(CountdownE2eTest, TheDelayPromptAndItsAnswers) {
             EXPECT_FALSE(IsWindowEnabled(window));
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
-        EXPECT_TRUE(buttonShows(IDC_DELAY, c.shown)) << textOf(GetDlgItem(window, IDC_DELAY));
+        EXPECT_TRUE(buttonShows(IDC_DELAY, c.shown)) << textOf(control(IDC_DELAY));
         EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(window) != FALSE; }, 3000));
     }
     EXPECT_TRUE(brimlock.closeAndWait());
     EXPECT_EQ(0u, brimlock.exitCode());
 }
 
+TEST_F(CountdownE2eTest, TheCountdownRunsDownFromTheDelay) {
+    startWith("");
+    // After the first sweep the countdown falls from about 6 seconds.
+    std::string shown;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            shown = textOf(control(IDC_ACTIVATE));
+            return shown.rfind("Active: ", 0) == 0 && std::atof(shown.c_str() + 8) > 0.5 &&
+                   std::atof(shown.c_str() + 8) < 5.8;
+        },
+        10000))
+        << shown;
+    EXPECT_EQ(shown.find('.'), shown.size() - 2) << "one decimal: " << shown;
+    EXPECT_TRUE(waitUntil([&] { return textOf(control(IDC_ACTIVATE)) != shown; }, 2000));
+}
+
 TEST_F(CountdownE2eTest, TheCountdownButtonSwitchesOffAndOn) {
     startWith("");
-    ASSERT_TRUE(waitUntil(
-        [&] { return textOf(GetDlgItem(window, IDC_ACTIVATE)).rfind("Active: ", 0) == 0; }, 3000));
+    ASSERT_TRUE(countdownRuns());
     click(IDC_ACTIVATE);
     ASSERT_TRUE(buttonShows(IDC_ACTIVATE, "Activate"));
     Sleep(500);  // ticks while off leave the button alone
-    EXPECT_EQ("Activate", textOf(GetDlgItem(window, IDC_ACTIVATE)));
+    EXPECT_EQ("Activate", textOf(control(IDC_ACTIVATE)));
     click(IDC_ACTIVATE);
-    EXPECT_TRUE(waitUntil(
-        [&] { return textOf(GetDlgItem(window, IDC_ACTIVATE)).rfind("Active: ", 0) == 0; }, 3000));
+    EXPECT_TRUE(countdownRuns());
 }
 
 // A program whose window stops answering messages: the sweep that tries to
 // close it waits a bounded time, and the countdown and the window go on.
 TEST_F(CountdownE2eTest, AHungWindowDoesNotFreezeTheProgram) {
-    const std::string exe = testProgramFolder() + "\\hung_target.exe";
-    std::string commandLine = "\"" + exe + "\" \"Hung Target Window\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION target{};
-    ASSERT_TRUE(CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &target));
-    ASSERT_TRUE(
-        waitUntil([] { return FindWindowA(nullptr, "Hung Target Window") != nullptr; }, 10000));
-
+    TargetProcess hung("hung_target", "Hung Target Window");
+    ASSERT_NE(nullptr, hung.window());
     startWith("hung target\r\n");
     // Countdown texts seen over some seconds: many, though a sweep met the
     // hung window at the start.
     std::set<std::string> seen;
     const ULONGLONG end = GetTickCount64() + 5000;
     while (GetTickCount64() < end) {
-        seen.insert(textOf(GetDlgItem(window, IDC_ACTIVATE)));
+        seen.insert(textOf(control(IDC_ACTIVATE)));
         Sleep(50);
     }
     EXPECT_GE(seen.size(), 10u);
     EXPECT_TRUE(brimlock.closeAndWait(5000));
     EXPECT_EQ(0u, brimlock.exitCode());
-
-    TerminateProcess(target.hProcess, 0);
-    WaitForSingleObject(target.hProcess, 5000);
-    CloseHandle(target.hProcess);
-    CloseHandle(target.hThread);
 }
 
 }  // namespace

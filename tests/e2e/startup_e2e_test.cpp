@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/brimlock_process_win32.h"
+#include "support/test_process_win32.h"
 #include "support/temp_folder_win32.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "support/remote_window_win32.h"
 
-#include "support/brimlock_process_win32.h"
+#include "support/wait_win32.h"
 
 namespace {
 

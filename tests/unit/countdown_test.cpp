@@ -89,26 +89,21 @@ TEST_F(CountdownTest, CountsDownByATenthPerTickFromTheFirstSweep) {
     });
 }
 
-// The text, the decision and the sweep's end each take a reading of their own.
-TEST_F(CountdownTest, EachStepReadsTheClockAfresh) {
+// The text, the decision and the sweep's end each take a reading of their
+// own, the end after the sweep.
+TEST_F(CountdownTest, EachStepReadsTheClockAfreshAndTheEndAfterTheSweep) {
     lastSweepTime = 1000.0f;
     fakeclock::setSeconds(1005.8);
     fakeclock::setStepMilliseconds(300);
+    fakewin::afterEnumeration([] { fakeclock::advanceMilliseconds(2500); });
     whileMainWindowOpen([] {
         const int before = fakeclock::readings();
         tick();
         EXPECT_EQ(4, fakeclock::readings() - before);
     });
     EXPECT_EQ("Active: 0.2", textLeftIn(IDC_ACTIVATE));  // 1005.8: 0.2 left
-    EXPECT_EQ(1, fakewin::enumerations());                  // 1006.1: past the delay
-    EXPECT_EQ(static_cast<float>(1006.7), lastSweepTime);
-}
-
-TEST_F(CountdownTest, TheSweepsEndIsReadAfterTheSweep) {
-    fakeclock::setSeconds(43200.0);
-    fakewin::afterEnumeration([] { fakeclock::advanceMilliseconds(2500); });
-    whileMainWindowOpen([] { tick(); });
-    EXPECT_EQ(43202.5f, lastSweepTime);
+    EXPECT_EQ(1, fakewin::enumerations());               // 1006.1: past the delay
+    EXPECT_EQ(static_cast<float>(1006.7 + 2.5), lastSweepTime);
 }
 
 TEST_F(CountdownTest, InactiveTicksLeaveTheButtonAndTheSnapshotAlone) {
@@ -134,51 +129,37 @@ TEST_F(CountdownTest, InactiveTicksLeaveTheButtonAndTheSnapshotAlone) {
     });
 }
 
-TEST_F(CountdownTest, OffAndOnWithinTheDelayKeepsCountingFromTheLastSweep) {
-    whileMainWindowOpen([] {
-        tick();
-        fakeclock::advanceMilliseconds(2000);
-        click(IDC_ACTIVATE);
-        fakeclock::advanceMilliseconds(2000);
-        click(IDC_ACTIVATE);
-        EXPECT_EQ(1, isActive);
-        EXPECT_EQ("Activate", countdownText());  // until the next tick
-
-        fakeclock::advanceMilliseconds(1000);
-        tick();
-        EXPECT_EQ("Active: 1.0", countdownText());
-        EXPECT_EQ(1, fakewin::enumerations());
-        fakeclock::advanceMilliseconds(1100);
-        tick();
-        EXPECT_EQ(2, fakewin::enumerations());
-    });
-}
-
-TEST_F(CountdownTest, SwitchedOnAfterMoreThanTheDelaySweepsAtTheNextTick) {
-    whileMainWindowOpen([] {
-        tick();
-        click(IDC_ACTIVATE);
-        fakeclock::advanceMilliseconds(10000);
-        click(IDC_ACTIVATE);
-        EXPECT_EQ(1, fakewin::enumerations());
-        tick();
-        EXPECT_EQ(2, fakewin::enumerations());
-        EXPECT_EQ("Active: 0.0", countdownText());
-    });
-}
-
-// A varn matching the program's own caption: the sweep closes the main window
-// in the middle of a tick, and the run ends and saves as usual.
-TEST_F(CountdownTest, ASweepThatClosesTheMainWindowEndsTheRun) {
-    fakefs::setFile("brimlock.ini", "Brimlock\r\n");
-    fakewin::afterEnumeration([] { fakeui::sendMessage(mainDialog, WM_SYSCOMMAND, SC_CLOSE, 0); });
-    fakeui::queueUserStep([] { tick(); });
-    EXPECT_EQ(0, runBrimlock());
-    EXPECT_FALSE(fakeui::isAlive(mainDialog));
-    EXPECT_EQ(1, fakeui::countCalls("killTimer"));
-    EXPECT_EQ(43200.0f, lastSweepTime);
-    EXPECT_EQ(1u, listFileSaves());
-    EXPECT_EQ("Brimlock\r\n", fakefs::content("brimlock.ini"));
+// Switched off after the first sweep and on again: the countdown goes on from
+// that sweep, once the next tick has written it.
+TEST_F(CountdownTest, SwitchedOffAndOnAgainCountsFromTheLastSweep) {
+    const struct {
+        const char* what;
+        int offFor;     // milliseconds
+        int tickAfter;  // milliseconds after switching on
+        const char* shown;
+        int sweeps;
+    } cases[] = {
+        {"within the delay", 2000, 1000, "Active: 1.0", 1},
+        {"for more than the delay", 10000, 0, "Active: 0.0", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        whileMainWindowOpen([&c] {
+            tick();
+            fakeclock::advanceMilliseconds(2000);
+            click(IDC_ACTIVATE);
+            fakeclock::advanceMilliseconds(c.offFor);
+            click(IDC_ACTIVATE);
+            EXPECT_EQ(1, isActive);
+            EXPECT_EQ("Activate", countdownText());
+            EXPECT_EQ(1, fakewin::enumerations());
+            fakeclock::advanceMilliseconds(c.tickAfter);
+            tick();
+            EXPECT_EQ(c.shown, countdownText());
+            EXPECT_EQ(c.sweeps, fakewin::enumerations());
+        });
+    }
 }
 
 }  // namespace

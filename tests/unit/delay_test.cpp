@@ -26,7 +26,7 @@ TEST_F(DelayTest, AnswersAndWhatTheyLeave) {
         {"", 2.0f, "", "Delay: 2.0"},  // Cancel, Esc, the close box, OK on an empty field
         {" 12 seconds", 12.0f, "", "Delay: 12.0"},
         {"2.5", 2.5f, "", "Delay: 2.5"},
-        {"1e300", 60.0f, "Maximum delay is 60 seconds.", "Delay: 60.0"},    // beyond float
+        {"1e300", 60.0f, "Maximum delay is 60 seconds.", "Delay: 60.0"},  // beyond float
         {"-1e300", 2.0f, "Minimum delay is 2 seconds.", "Delay: 2.0"},
         {"1e-300", 2.0f, "", "Delay: 2.0"},  // rounds to a float 0
         {"&H3C", 60.0f, "", "Delay: 60.0"},
@@ -57,21 +57,6 @@ TEST_F(DelayTest, AnswersAndWhatTheyLeave) {
             EXPECT_EQ(ERROR_STYLE, fakeui::messages()[0].style);
         }
     }
-}
-
-TEST_F(DelayTest, TheInitialAnswerIsTheCurrentDelayWithoutLeadingSpace) {
-    fakeui::queuePromptAnswer("2.5");
-    fakeui::queuePromptAnswer("60");
-    fakeui::queuePromptAnswer("");
-    whileMainWindowOpen([] {
-        for (int i = 0; i < 3; ++i) {
-            click(IDC_DELAY);
-        }
-    });
-    ASSERT_EQ(3u, fakeui::prompts().size());
-    EXPECT_EQ("6", fakeui::prompts()[0].defaultText);
-    EXPECT_EQ("2.5", fakeui::prompts()[1].defaultText);
-    EXPECT_EQ("60", fakeui::prompts()[2].defaultText);
 }
 
 // The corrected delay is in place while the message is on screen: the

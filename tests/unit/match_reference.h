@@ -8,28 +8,15 @@
 
 namespace matchref {
 
+// a-z and seven bytes above 0x7F map to upper case; every other byte stays.
 inline unsigned char upperByte(unsigned char byte) {
+    static const std::string from = "\x81\x82\x84\x86\x87\x94\xA4",
+                             to = "\x9A\x90\x8E\x8F\x80\x99\xA5";
+    const std::size_t at = from.find(static_cast<char>(byte));
     if (byte >= 'a' && byte <= 'z') {
         return static_cast<unsigned char>(byte - 'a' + 'A');
     }
-    switch (byte) {
-        case 0x81:
-            return 0x9A;
-        case 0x82:
-            return 0x90;
-        case 0x84:
-            return 0x8E;
-        case 0x86:
-            return 0x8F;
-        case 0x87:
-            return 0x80;
-        case 0x94:
-            return 0x99;
-        case 0xA4:
-            return 0xA5;
-        default:
-            return byte;
-    }
+    return at == std::string::npos ? byte : static_cast<unsigned char>(to[at]);
 }
 
 // Trailing spaces, leading spaces, then the table, one byte at a time.
@@ -77,13 +64,13 @@ struct Inputs {
     int varnCount() const { return static_cast<int>(varns.size()) - 1; }
 };
 
-// Bytes that normalisation maps, or must leave alone: both cases,
-// the seven mapped bytes and their targets, look-alikes above 0x7F, blanks.
+// Bytes that normalisation maps, or must leave alone: both cases, the seven
+// mapped bytes and their targets, look-alikes above 0x7F, blanks and NUL.
 inline const std::string& trickyBytes() {
-    static const std::string bytes(
-        "aAbBzZ09 -\t\x81\x9A\x82\x90\x84\x8E\x86\x8F\x87\x80\x94\x99\xA4\xA5\xC9\xE9\xFF\x7F\x60"
-        "\x7B\x40\x5B",
-        38);
+    static const char set[] =
+        "aAbBzZ09 -\t\x81\x9A\x82\x90\x84\x8E\x86\x8F\x87\x80\x94\x99\xA4\xA5"
+        "\xC9\xE9\xFF\x7F\x60\x7B\x40\x5B";
+    static const std::string bytes(set, sizeof set);  // the terminating NUL included
     return bytes;
 }
 

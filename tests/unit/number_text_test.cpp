@@ -10,50 +10,54 @@
 namespace {
 
 constexpr double INF = std::numeric_limits<double>::infinity();
+const std::string NUL(1, '\0');
 
-struct MaskCase {
+struct TextCase {
     double value;
-    const char* longMask;   // "###0.0"
-    const char* shortMask;  // "##.0"
+    const char* text;
 };
 
 // Values are the single-precision numbers the program holds, widened exactly.
-const MaskCase MASK_CASES[] = {
-    {0, "0.0", "0.0"},
-    {0.4f, "0.4", "0.4"},
-    {2, "2.0", "2.0"},
-    {6, "6.0", "6.0"},
-    {5.96f, "6.0", "6.0"},
-    {59.99f, "60.0", "60.0"},
-    {60, "60.0", "60.0"},
-    {123.45f, "123.4", "123.4"},  // held as 123.4499969...
-    {12345, "12345.0", "12345.0"},
+const TextCase MASK_CASES[] = {
+    {0, "0.0"},
+    {0.4f, "0.4"},
+    {2, "2.0"},
+    {6, "6.0"},
+    {5.96f, "6.0"},
+    {59.99f, "60.0"},
+    {60, "60.0"},
+    {123.45f, "123.4"},  // held as 123.4499969...
+    {12345, "12345.0"},
     // Exact halves go to the even digit.
-    {7.25f, "7.2", "7.2"},
-    {7.75f, "7.8", "7.8"},
-    {0.25f, "0.2", "0.2"},
-    {0.75f, "0.8", "0.8"},
+    {7.25f, "7.2"},
+    {7.75f, "7.8"},
+    {0.25f, "0.2"},
+    {0.75f, "0.8"},
     // Just below or above a half: the whole expansion decides.
-    {5.35f, "5.3", "5.3"},     // 5.3499999...
-    {2.55f, "2.5", "2.5"},     // 2.5499999...
-    {0.05f, "0.1", "0.1"},     // 0.0500000007...
-    {99.95f, "99.9", "99.9"},  // 99.9499969...
+    {5.35f, "5.3"},    // 5.3499999...
+    {2.55f, "2.5"},    // 2.5499999...
+    {0.05f, "0.1"},    // 0.0500000007...
+    {99.95f, "99.9"},  // 99.9499969...
     // Carries into new integer digits.
-    {9.96f, "10.0", "10.0"},
-    {99.96f, "100.0", "100.0"},  // 99.9599990...: 5 then non-zero digits
-    {12345678, "12345678.0", "12345678.0"},
+    {9.96f, "10.0"},
+    {99.96f, "100.0"},  // 99.9599990...: 5 then non-zero digits
+    {12345678, "12345678.0"},
     // Negative values: the sign sits before the first digit; a value that
     // rounds to zero shows no sign.
-    {-5, "-5.0", "-5.0"},
-    {-123.45f, "-123.4", "-123.4"},
-    {-0.04f, "0.0", "0.0"},
-    {-0.0, "0.0", "0.0"},
+    {-5, "-5.0"},
+    {-123.45f, "-123.4"},
+    {-0.04f, "0.0"},
+    {-0.0, "0.0"},
+    // Non-finite values have names.
+    {INF, "Inf"},
+    {-INF, "-Inf"},
+    {std::nan(""), "NaN"},
 };
 
 TEST(FormatNumber, BothProgramMasks) {
-    for (const MaskCase& c : MASK_CASES) {
-        EXPECT_EQ(c.longMask, formatNumber(c.value, "###0.0")) << c.value;
-        EXPECT_EQ(c.shortMask, formatNumber(c.value, "##.0")) << c.value;
+    for (const TextCase& c : MASK_CASES) {
+        EXPECT_EQ(c.text, formatNumber(c.value, "###0.0")) << c.value;
+        EXPECT_EQ(c.text, formatNumber(c.value, "##.0")) << c.value;
     }
 }
 
@@ -82,55 +86,34 @@ TEST(FormatNumber, UsesTheExactExpansionOfWholeDoubles) {
     EXPECT_EQ("0.0", formatNumber(-DBL_MIN, "##.0"));
 }
 
-TEST(FormatNumber, NonFiniteValuesHaveNames) {
-    EXPECT_EQ("Inf", formatNumber(INF, "###0.0"));
-    EXPECT_EQ("-Inf", formatNumber(-INF, "###0.0"));
-    EXPECT_EQ("NaN", formatNumber(std::nan(""), "###0.0"));
-}
-
-struct TextCase {
-    double value;
-    const char* text;
-};
-
-const TextCase PLAIN_TEXT_CASES[] = {
-    {6, " 6"},
-    {2.5, " 2.5"},
-    {2.55f, " 2.55"},           // 2.5499999523: the 8th digit 9 rounds up
-    {12.345678, " 12.34568"},   // as a double
-    {12.345678f, " 12.34568"},  // and as the float 12.3456783
-    {59.99f, " 59.99"},
-    {7.1f, " 7.1"},
-    {60, " 60"},
-    {2, " 2"},
-    {-6, "-6"},
-    {-2.5, "-2.5"},
-    {0, " 0"},
-    {-0.0, " 0"},
-};
-
-TEST(NumberToText, ProgramValues) {
-    for (const TextCase& c : PLAIN_TEXT_CASES) {
-        EXPECT_EQ(c.text, numberToText(c.value)) << c.value;
-    }
-}
-
-TEST(NumberToText, EighthDigitAloneDecidesTheRounding) {
+// Seven significant digits, a leading space for the sign of a positive value,
+// and the exponent form beyond the plain range.
+TEST(NumberToText, SevenDigitsThenTheExponentForm) {
     const TextCase cases[] = {
-        {1234564.4, " 1234564"},         {1234564.6, " 1234565"},
+        // The values the program shows.
+        {6, " 6"},
+        {2.5, " 2.5"},
+        {2.55f, " 2.55"},           // 2.5499999523: the 8th digit 9 rounds up
+        {12.345678, " 12.34568"},   // as a double
+        {12.345678f, " 12.34568"},  // and as the float 12.3456783
+        {59.99f, " 59.99"},
+        {7.1f, " 7.1"},
+        {60, " 60"},
+        {2, " 2"},
+        {-6, "-6"},
+        {-2.5, "-2.5"},
+        {0, " 0"},
+        {-0.0, " 0"},
+        // The eighth digit alone decides the rounding.
+        {1234564.4, " 1234564"},
+        {1234564.6, " 1234565"},
         {1234564.5, " 1234564"},   // 5 after an even digit keeps
         {1234565.5, " 1234566"},   // 5 after an odd digit rounds up
         {1234564.51, " 1234564"},  // digits after the 5 are not looked at
-        {1.23456650000001, " 1.234566"}, {1.23456750000001, " 1.234568"},
+        {1.23456650000001, " 1.234566"},
+        {1.23456750000001, " 1.234568"},
         {999999.95, " 999999.9"},  // held as 999999.9499999...
-    };
-    for (const TextCase& c : cases) {
-        EXPECT_EQ(c.text, numberToText(c.value)) << c.value;
-    }
-}
-
-TEST(NumberToText, SmallAndLargeMagnitudes) {
-    const TextCase cases[] = {
+        // Small and large magnitudes.
         {0.5, " 0.5"},
         {0.01, " 0.01"},
         {0.0123456789, " 0.01234568"},
@@ -158,7 +141,8 @@ struct ReadCase {
     double value;
 };
 
-TEST(TextToNumber, DecimalNumbers) {
+// Reads what it can and stops at the first byte that does not fit.
+TEST(TextToNumber, DecimalNumbersAndBasedIntegers) {
     const ReadCase cases[] = {
         {"10", 10},
         {"  5", 5},
@@ -173,8 +157,7 @@ TEST(TextToNumber, DecimalNumbers) {
         {"-", 0},
         {" \t5", 5},
         {"\n\n 7", 7},
-        {"\r5", 0},  // only spaces, tabs and line
-                     // feeds are skipped
+        {"\r5", 0},  // only spaces, tabs and line feeds are skipped
         {"+.5", 0.5},
         {"-.5e1", -5},
         {"5.", 5},
@@ -191,14 +174,9 @@ TEST(TextToNumber, DecimalNumbers) {
         {"0.005", 0.005},
         {"000123", 123},
         {"-0", 0},
-    };
-    for (const ReadCase& c : cases) {
-        EXPECT_EQ(c.value, textToNumber(c.text)) << '"' << c.text << '"';
-    }
-}
-
-TEST(TextToNumber, BasedIntegers) {
-    const ReadCase cases[] = {
+        {"12" + NUL + "3", 12},  // a NUL ends the number
+        {NUL + "5", 0},
+        // Integers in bases 16, 8 and 2.
         {"&H1F", 31},
         {"&h1f", 31},
         {" &H10", 16},
@@ -218,9 +196,17 @@ TEST(TextToNumber, BasedIntegers) {
         {"-&H10", 0},
         {"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0},
         {"&H10000000000000000", 18446744073709551616.0},  // one digit beyond 64 bits
+        {"&H10" + NUL + "1", 16},
+        // Out of range: infinity or zero.
+        {"1e9999", INF},
+        {"-1e9999", -INF},
+        {"1e99999999999999999999", INF},
+        {"1e-9999", 0},
+        {"&H1" + std::string(300, '0'), INF},
+        {"&B" + std::string(2000, '1'), INF},
     };
     for (const ReadCase& c : cases) {
-        EXPECT_EQ(c.value, textToNumber(c.text)) << '"' << c.text << '"';
+        EXPECT_EQ(c.value, textToNumber(c.text)) << '"' << c.text.substr(0, 30) << '"';
     }
 }
 
@@ -240,23 +226,6 @@ TEST(TextToNumber, ExponentIsCappedAt9999) {
     EXPECT_EQ(1e-299, textToNumber(huge + "e-10005"));
 }
 
-TEST(TextToNumber, OutOfRangeGivesInfinityOrZero) {
-    const ReadCase cases[] = {
-        {"1e9999", INF},
-        {"-1e9999", -INF},
-        {"1e99999999999999999999", INF},
-        {"1e-9999", 0},
-        {"&H1" + std::string(300, '0'), INF},
-        {"&B" + std::string(2000, '1'), INF},
-    };
-    for (const ReadCase& c : cases) {
-        EXPECT_EQ(c.value, textToNumber(c.text)) << c.text.substr(0, 30);
-    }
-    // The caller narrows to float and checks the delay against 2 and 60.
-    EXPECT_GT(static_cast<float>(textToNumber("1e9999")), 60.0f);
-    EXPECT_LT(static_cast<float>(textToNumber("-1e400")), 2.0f);
-}
-
 TEST(TextToNumber, HugeTextsStayBounded) {
     const std::size_t megabytes = 4 << 20;
     EXPECT_EQ(INF, textToNumber(std::string(megabytes, '9')));
@@ -268,18 +237,6 @@ TEST(TextToNumber, HugeTextsStayBounded) {
     // Enough leading fraction zeros to saturate the scale, then a large exponent.
     EXPECT_EQ(0, textToNumber("." + std::string(megabytes, '0') + "1e9999"));
     EXPECT_EQ(0, textToNumber(std::string(megabytes, '.')));
-}
-
-TEST(TextToNumber, NulByteEndsTheNumber) {
-    EXPECT_EQ(12, textToNumber(std::string("12\0"
-                                           "3",
-                                           4)));
-    EXPECT_EQ(0, textToNumber(std::string("\0"
-                                          "5",
-                                          2)));
-    EXPECT_EQ(16, textToNumber(std::string("&H10\0"
-                                           "1",
-                                           6)));
 }
 
 }  // namespace

@@ -25,19 +25,22 @@ class SweepFixture : public ::testing::Test {
         }
     }
 
-    // A window of another program, handling a close command at once.
-    static WindowHandle addWindow(const std::string& caption) {
-        fakewin::Window window;
-        window.caption = caption;
-        return fakewin::addWindow(window);
-    }
-
-    static WindowHandle addWindow(const std::string& caption, int handleMilliseconds,
-                                  bool closesOnCommand) {
+    // A window of another program; by default it handles a close command at
+    // once and closes.
+    static WindowHandle addWindow(const std::string& caption, int handleMilliseconds = 0,
+                                  bool closesOnCommand = true) {
         fakewin::Window window;
         window.caption = caption;
         window.handleMilliseconds = handleMilliseconds;
         window.closesOnCommand = closesOnCommand;
+        return fakewin::addWindow(window);
+    }
+
+    // A window of the program's own thread, such as its main window.
+    static WindowHandle addOwnWindow(const std::string& caption) {
+        fakewin::Window window;
+        window.caption = caption;
+        window.ownThread = true;
         return fakewin::addWindow(window);
     }
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/ui.h"
+#include "support/remote_window_win32.h"
 #include "win32/dialog_test_support.h"
 
 namespace {
@@ -18,20 +19,9 @@ class Controls : public ::testing::Test {
     void TearDown() override { endDialog(dialog, 0); }
 
     HWND add(ControlKind kind, DWORD style, DWORD extendedStyle = 0,
-             const std::vector<std::string>* rows = nullptr, const std::string& text = "text") {
-        addControl(dialog, kind, ID, text, 10, 14, 230, 65, style, extendedStyle, nullptr, rows);
+             const std::vector<std::string>* rows = nullptr) {
+        addControl(dialog, kind, ID, "text", 10, 14, 230, 65, style, extendedStyle, nullptr, rows);
         return GetDlgItem(windowOf(dialog), ID);
-    }
-    std::vector<std::string> rowsShown(HWND listBox) const {
-        std::vector<std::string> rows;
-        const LRESULT count = SendMessageA(listBox, LB_GETCOUNT, 0, 0);
-        for (LRESULT row = 0; row < count; ++row) {
-            char text[256] = {};
-            SendMessageA(listBox, LB_GETTEXT, static_cast<WPARAM>(row),
-                         reinterpret_cast<LPARAM>(text));
-            rows.push_back(text);
-        }
-        return rows;
     }
 
     WindowHandle dialog = 0;
@@ -131,22 +121,22 @@ TEST_F(Controls, ListBoxFillingStopsAtTheFirstEmptyRow) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         HWND listBox = add(ControlKind::ListBox, WS_VSCROLL, 0, &c.rows);
-        EXPECT_EQ(c.shown, rowsShown(listBox));
+        EXPECT_EQ(c.shown, listBoxRows(listBox));
         DestroyWindow(listBox);
     }
-    EXPECT_TRUE(rowsShown(add(ControlKind::ListBox, 0)).empty());
+    EXPECT_TRUE(listBoxRows(add(ControlKind::ListBox, 0)).empty());
 }
 
 TEST_F(Controls, DefaultListBoxSortsAndAnUnsortedOneKeepsCallOrder) {
     const std::vector<std::string> rows = {"", "pear", "Apple", "fig"};
     HWND sorted = add(ControlKind::ListBox, 0, 0, &rows);
     listBoxAdd(dialog, ID, "banana");
-    EXPECT_EQ((std::vector<std::string>{"Apple", "banana", "fig", "pear"}), rowsShown(sorted));
+    EXPECT_EQ((std::vector<std::string>{"Apple", "banana", "fig", "pear"}), listBoxRows(sorted));
     DestroyWindow(sorted);
 
     HWND unsorted = add(ControlKind::ListBox, WS_VSCROLL, 0, &rows);
     listBoxAdd(dialog, ID, "banana");
-    EXPECT_EQ((std::vector<std::string>{"pear", "Apple", "fig", "banana"}), rowsShown(unsorted));
+    EXPECT_EQ((std::vector<std::string>{"pear", "Apple", "fig", "banana"}), listBoxRows(unsorted));
 }
 
 TEST_F(Controls, SelectedTextIsTheRowAsAddedOrEmpty) {

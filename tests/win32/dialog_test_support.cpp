@@ -2,6 +2,7 @@
 
 #include "win32/dialog_test_support.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -19,56 +20,7 @@ void CALLBACK onWatchdog(HWND, UINT, UINT_PTR, DWORD) {
     EnumThreadWindows(GetCurrentThreadId(), closeThreadWindow, 0);
 }
 
-const char* const COUNTING_CLASS = "BrimlockTestCounter";
-
-LRESULT CALLBACK countingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_APP) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, GetWindowLongPtrA(window, GWLP_USERDATA) + 1);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 }  // namespace
-
-bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() >= end) {
-            return false;
-        }
-        Sleep(5);
-    }
-    return true;
-}
-
-bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() >= end) {
-            return false;
-        }
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(5);
-    }
-    return true;
-}
-
-HWND findDialogByTitle(const std::string& title, DWORD timeoutMs) {
-    HWND found = nullptr;
-    waitFor([&] { return (found = FindWindowA("#32770", title.c_str())) != nullptr; }, timeoutMs);
-    return found;
-}
-
-std::string windowText(HWND window) {
-    char buffer[4096] = {};
-    const int got = GetWindowTextA(window, buffer, sizeof buffer);
-    return std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0);
-}
 
 ModalWatchdog::ModalWatchdog(UINT timeoutMs) : timer_(SetTimer(nullptr, 0, timeoutMs, onWatchdog)) {
     watchdogFired = false;
@@ -82,46 +34,26 @@ bool ModalWatchdog::fired() const {
     return watchdogFired;
 }
 
-HWND createCountingWindow() {
-    static const ATOM registered = [] {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = countingProcedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = COUNTING_CLASS;
-        return RegisterClassA(&windowClass);
-    }();
-    (void)registered;
-    return CreateWindowExA(0, COUNTING_CLASS, "counter", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                           nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-int countedMessages(HWND window) {
-    return static_cast<int>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
 HandlerSlot& handlerSlot(int slot) {
-    static HandlerSlot slots[3];
+    static HandlerSlot slots[2];
     return slots[slot];
 }
 
 void resetHandlerSlots() {
-    for (int slot = 0; slot < 3; ++slot) {
-        handlerSlot(slot) = HandlerSlot();
-    }
+    handlerSlot(0) = HandlerSlot();
+    handlerSlot(1) = HandlerSlot();
 }
 
 bool logHas(int slot, unsigned message) {
-    for (const LoggedMessage& logged : handlerSlot(slot).log) {
-        if (logged.message == message) {
-            return true;
-        }
-    }
-    return false;
+    const std::vector<LoggedMessage>& log = handlerSlot(slot).log;
+    return std::any_of(log.begin(), log.end(), [message](const LoggedMessage& logged) {
+        return logged.message == message;
+    });
 }
 
 bool TickingDialog::keepsTicking() const {
     const int before = ticks;
-    return waitFor([&] { return ticks >= before + 3; });
+    return waitUntil([&] { return ticks >= before + 3; });
 }
 
 void runTickingDialog(const std::function<void(TickingDialog&)>& nested,

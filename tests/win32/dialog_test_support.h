@@ -1,27 +1,26 @@
 #pragma once
-// Helpers for tests that run real dialogs: bounded waits, a watchdog that
-// closes whatever a failing test left open, and finding windows by title.
+// Helpers for tests that run real dialogs: a watchdog that closes whatever a
+// failing test left open, scripted dialog handlers, and a ticking dialog to
+// open nested windows over.
 #include <windows.h>
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <vector>
 
+#include "support/remote_window_win32.h"
+#include "support/wait_win32.h"
 #include "ui/ui.h"
 
 inline HWND windowOf(WindowHandle handle) {
     return reinterpret_cast<HWND>(handle);
 }
 
-// Polls with short sleeps (no message pumping) for at most timeoutMs.
-bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
-// Dispatches this thread's messages until the condition holds, at most timeoutMs.
-bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
-// A top-level dialog-class (#32770) window with this exact title, waited for.
-HWND findDialogByTitle(const std::string& title, DWORD timeoutMs = 5000);
-std::string windowText(HWND window);
+// A visible dialog of this process with this exact title, waited for.
+inline HWND findDialogByTitle(const std::string& title) {
+    return waitForDialog(GetCurrentProcessId(), title);
+}
 
 // While it lives, a thread timer asks every window of the thread to close
 // once the time is up, so that a test whose dialog never ends fails instead
@@ -38,11 +37,7 @@ class ModalWatchdog {
     UINT_PTR timer_;
 };
 
-// A plain window (not a dialog) that counts the WM_APP messages it receives.
-HWND createCountingWindow();
-int countedMessages(HWND window);
-
-// Dialog handlers for tests: each slot logs every message it gets and then
+// Dialog handlers for tests, slots 0 and 1: each logs every message it gets and then
 // runs the script the test gave it (0 when none).
 struct LoggedMessage {
     unsigned message;

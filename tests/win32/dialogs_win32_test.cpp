@@ -76,7 +76,7 @@ TEST(NewDialog, TitleIsTheCaptionCutOrOneSpace) {
     };
     for (const auto& c : cases) {
         const WindowHandle dialog = newDialog(0, c.caption, 0, 0, 100, 50, WS_SYSMENU, 0);
-        EXPECT_EQ(c.title, windowText(windowOf(dialog)));
+        EXPECT_EQ(c.title, textOf(windowOf(dialog)));
         endDialog(dialog, 0);
     }
 }
@@ -207,34 +207,23 @@ TEST_F(DialogRouting, CloseCommandEndsWithWmCloseThenWmDestroy) {
     EXPECT_EQ((std::vector<unsigned>{WM_CLOSE, WM_DESTROY}), ending);
 }
 
-TEST_F(DialogRouting, CloseCommandHandledByTheHandlerLeavesTheDialogOpen) {
-    handlerSlot(0).script = [](WindowHandle d, unsigned message, MessageWParam wParam,
-                               MessageLParam lParam) -> std::int32_t {
-        if (message == WM_SYSCOMMAND) {
-            return 1;
-        }
-        return endOnThirdMarker(d, message, wParam, lParam);
-    };
-    PostMessageA(windowOf(dialog), WM_SYSCOMMAND, SC_CLOSE, 0);
-    postEndMarker();
-    EXPECT_EQ(7, run());
-}
-
 struct StaysOpenCase {
     const char* name;
     UINT message;
     WPARAM wParam;
     int expectedCommand;  // the command the handler should see, 0 for none
+    bool handlerTakesSysCommands;
 };
 
-TEST_F(DialogRouting, WmCloseEscEnterAndOtherSystemCommandsLeaveItOpen) {
+TEST_F(DialogRouting, WmCloseEscEnterOtherAndHandledSystemCommandsLeaveItOpen) {
     const StaysOpenCase cases[] = {
-        {"WM_CLOSE", WM_CLOSE, 0, IDCANCEL},
-        {"Esc", WM_KEYDOWN, VK_ESCAPE, IDCANCEL},
-        {"Enter with no default button", WM_KEYDOWN, VK_RETURN, IDOK},
-        {"IDOK", WM_COMMAND, IDOK, IDOK},
-        {"IDCANCEL", WM_COMMAND, IDCANCEL, IDCANCEL},
-        {"SC_CLOSE with low bits", WM_SYSCOMMAND, SC_CLOSE | 2, IDCANCEL},
+        {"WM_CLOSE", WM_CLOSE, 0, IDCANCEL, false},
+        {"Esc", WM_KEYDOWN, VK_ESCAPE, IDCANCEL, false},
+        {"Enter with no default button", WM_KEYDOWN, VK_RETURN, IDOK, false},
+        {"IDOK", WM_COMMAND, IDOK, IDOK, false},
+        {"IDCANCEL", WM_COMMAND, IDCANCEL, IDCANCEL, false},
+        {"SC_CLOSE with low bits", WM_SYSCOMMAND, SC_CLOSE | 2, IDCANCEL, false},
+        {"SC_CLOSE handled by the handler", WM_SYSCOMMAND, SC_CLOSE, 0, true},
     };
     for (const StaysOpenCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -242,7 +231,13 @@ TEST_F(DialogRouting, WmCloseEscEnterAndOtherSystemCommandsLeaveItOpen) {
             SetUp();
         }
         resetHandlerSlots();
-        handlerSlot(0).script = endOnThirdMarker;
+        handlerSlot(0).script = [&c](WindowHandle d, unsigned message, MessageWParam wParam,
+                                     MessageLParam lParam) -> std::int32_t {
+            if (c.handlerTakesSysCommands && message == WM_SYSCOMMAND) {
+                return 1;
+            }
+            return endOnThirdMarker(d, message, wParam, lParam);
+        };
         PostMessageA(windowOf(dialog), c.message, c.wParam, 0);
         postEndMarker();
         EXPECT_EQ(7, run());

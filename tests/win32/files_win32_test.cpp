@@ -19,29 +19,12 @@ class ListFileOnDiskTest : public ::testing::Test {
     TempFolder folder;
 };
 
-TEST_F(ListFileOnDiskTest, MissingFileIsCreatedEmpty) {
-    loadVarnList();
-    EXPECT_EQ(0, varnCount);
-    ASSERT_TRUE(fileExists("brimlock.ini"));
-    EXPECT_EQ("", readWholeFile("brimlock.ini"));
-    saveVarnList();
-    EXPECT_EQ("", readWholeFile("brimlock.ini"));
-}
-
-TEST_F(ListFileOnDiskTest, RoundTripRewritesInTheWrittenForm) {
-    ASSERT_TRUE(writeWholeFile("brimlock.ini", "b\r\n  \r\na\nc\rd\x1Aignored"));
-    loadVarnList();
-    ASSERT_EQ(3, varnCount);
-    saveVarnList();
-    EXPECT_EQ("b\r\na\nc\r\nd\r\n", readWholeFile("brimlock.ini"));
-    EXPECT_FALSE(fileExists("brimlock.ini.tmp"));
-}
-
 TEST_F(ListFileOnDiskTest, ReadOnlyFileIsLoadedAndKept) {
     ASSERT_TRUE(writeWholeFile("brimlock.ini", "old\r\n"));
     ASSERT_TRUE(SetFileAttributesA("brimlock.ini", FILE_ATTRIBUTE_READONLY));
     loadVarnList();
     ASSERT_EQ(1, varnCount);
+    EXPECT_EQ("old", varnList[1]);
     varnList[++varnCount] = "new";
     saveVarnList();
     EXPECT_EQ("old\r\n", readWholeFile("brimlock.ini"));
@@ -72,17 +55,6 @@ TEST_F(ListFileOnDiskTest, AFileHeldWithoutSharingIsNeitherReadNorOverwritten) {
     CloseHandle(other);
     saveVarnList();  // released, but the list in memory never was the file's
     EXPECT_EQ("held\r\n", readWholeFile("brimlock.ini"));
-}
-
-TEST_F(ListFileOnDiskTest, SaveReplacesTheFileThroughATemporaryOne) {
-    ASSERT_TRUE(writeWholeFile("brimlock.ini", "a much longer old content\r\n"));
-    loadVarnList();
-    varnCount = 2;
-    varnList[1] = "one";
-    varnList[2] = "two";
-    saveVarnList();
-    EXPECT_EQ("one\r\ntwo\r\n", readWholeFile("brimlock.ini"));
-    EXPECT_FALSE(fileExists("brimlock.ini.tmp"));
 }
 
 TEST(FilesWin32Test, WriteOpenSharesNothing) {

@@ -29,7 +29,7 @@ TEST(ShowMessage, ShowsTheTextWithoutOwnerWhileTimersTick) {
         [&](TickingDialog& main) {
             HWND box = findDialogByTitle("Add varn");
             if (box) {
-                text = windowText(GetDlgItem(box, 0xFFFF));
+                text = messageBoxText(box);
                 ownerless = GetWindow(box, GW_OWNER) == nullptr;
                 mainDisabledWhileOpen = IsWindowEnabled(windowOf(main.dialog)) == FALSE;
                 tickedWhileOpen = main.keepsTicking();

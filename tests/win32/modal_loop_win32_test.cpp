@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
 #include "ui/ui.h"
 #include "win32/dialog_test_support.h"
+#include "win32/test_windows.h"
 
 namespace {
 
@@ -25,7 +27,7 @@ std::int32_t endOnApp(WindowHandle dialog, unsigned message, MessageWParam wPara
     return 0;
 }
 
-TEST_F(ModalLoop, HandlerSeesInitDialogOnceThenSizeBeforeTheWindowShows) {
+TEST_F(ModalLoop, InitDialogOnceThenSizeBeforeTheWindowShowsAndTheRunEndsWhenItIsGone) {
     const struct {
         DWORD style;
         WPARAM sizeKind;
@@ -35,6 +37,7 @@ TEST_F(ModalLoop, HandlerSeesInitDialogOnceThenSizeBeforeTheWindowShows) {
         {WS_SYSMENU | WS_MAXIMIZEBOX | WS_MAXIMIZE, SIZE_MAXIMIZED},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.sizeKind);
         resetHandlerSlots();
         const WindowHandle dialog = newDialog(0, "init", -1, -1, 200, 100, c.style, 0);
         RECT client = {};
@@ -54,40 +57,18 @@ TEST_F(ModalLoop, HandlerSeesInitDialogOnceThenSizeBeforeTheWindowShows) {
         EXPECT_EQ(c.sizeKind, log[1].wParam);
         EXPECT_EQ(MAKELPARAM(client.right, client.bottom), log[1].lParam);
         EXPECT_FALSE(log[1].visible);
-        int initDialogs = 0;
-        for (const LoggedMessage& logged : log) {
-            initDialogs += logged.message == WM_INITDIALOG;
-        }
-        EXPECT_EQ(1, initDialogs);
+        const auto is = [](unsigned message) {
+            return [message](const LoggedMessage& logged) { return logged.message == message; };
+        };
+        EXPECT_EQ(1, std::count_if(log.begin(), log.end(), is(WM_INITDIALOG)));
+        const auto ending = std::find_if(log.begin(), log.end(), is(WM_APP));
+        ASSERT_NE(log.end(), ending);
+        EXPECT_TRUE(ending->visible);  // shown by the time it runs
+        EXPECT_FALSE(IsWindow(windowOf(dialog)));
+        EXPECT_EQ(42, result);
+        endDialog(dialog, 9);  // harmless once gone
         EXPECT_EQ(42, result);
     }
-}
-
-TEST_F(ModalLoop, ShowsTheDialogAndEndsWhenItIsGone) {
-    const WindowHandle dialog = newDialog(0, "shown", 0, 0, 100, 50, WS_SYSMENU, 0);
-    bool visibleWhileRunning = false;
-    handlerSlot(0).script = [&](WindowHandle d, unsigned message, MessageWParam wParam,
-                                MessageLParam lParam) {
-        if (message == WM_APP) {
-            visibleWhileRunning = IsWindowVisible(windowOf(d)) != FALSE;
-        }
-        return endOnApp(d, message, wParam, lParam);
-    };
-    PostMessageA(windowOf(dialog), WM_APP, 3, 0);
-    std::int32_t result = -1;
-    showModal(dialog, scriptedHandler<0>, &result);
-    EXPECT_TRUE(visibleWhileRunning);
-    EXPECT_FALSE(IsWindow(windowOf(dialog)));
-    EXPECT_EQ(3, result);
-    endDialog(dialog, 9);  // harmless once gone
-    EXPECT_EQ(3, result);
-}
-
-TEST_F(ModalLoop, WithoutHandlerOrResultSlotStillRunsUntilClosed) {
-    const WindowHandle dialog = newDialog(0, "bare", 0, 0, 100, 50, WS_SYSMENU, 0);
-    PostMessageA(windowOf(dialog), WM_SYSCOMMAND, SC_CLOSE, 0);
-    showModal(dialog, nullptr, nullptr);
-    EXPECT_FALSE(IsWindow(windowOf(dialog)));
 }
 
 TEST_F(ModalLoop, EndingOnWmCloseDoesNotRecurse) {
@@ -170,18 +151,18 @@ TEST_F(ModalLoop, OwnerIsDisabledHearsEnterIdleAndIsEnabledAgain) {
 // is handled inside PeekMessageA, which then hands back the next posted
 // message. That message, meant for another window, must still be dispatched.
 TEST_F(ModalLoop, NoMessageIsLostWhenAnotherThreadEndsTheDialog) {
-    HWND counter = createCountingWindow();
+    const testwin::OwnWindow counter("counter", false);
     const WindowHandle dialog = newDialog(0, "lost", 0, 0, 100, 50, WS_SYSMENU, 0);
     std::atomic<bool> sent(false);
     std::thread closer;
     handlerSlot(0).script = [&](WindowHandle d, unsigned message, MessageWParam, MessageLParam) {
         if (message == WM_APP) {
-            PostMessageA(counter, WM_APP, 0, 0);
+            PostMessageA(counter.hwnd(), WM_APP, 0, 0);
             closer = std::thread([&, d] {
                 SendNotifyMessageA(windowOf(d), WM_SYSCOMMAND, SC_CLOSE, 0);
                 sent = true;
             });
-            waitFor([&] { return sent.load(); });
+            waitUntil([&] { return sent.load(); });
         }
         return 0;
     };
@@ -190,37 +171,34 @@ TEST_F(ModalLoop, NoMessageIsLostWhenAnotherThreadEndsTheDialog) {
     closer.join();
     EXPECT_TRUE(sent);
     EXPECT_FALSE(IsWindow(windowOf(dialog)));
-    EXPECT_EQ(1, countedMessages(counter));  // dispatched before showModal returned
-    DestroyWindow(counter);
+    EXPECT_EQ(1, counter.appMessagesReceived());  // dispatched before showModal returned
 }
 
 TEST_F(ModalLoop, MessageQueuedBehindTheEndingOneStillReachesItsWindow) {
-    HWND counter = createCountingWindow();
+    const testwin::OwnWindow counter("counter", false);
     const WindowHandle dialog = newDialog(0, "behind", 0, 0, 100, 50, WS_SYSMENU, 0);
     handlerSlot(0).script = endOnApp;
     PostMessageA(windowOf(dialog), WM_APP, 0, 0);
-    PostMessageA(counter, WM_APP, 0, 0);
+    PostMessageA(counter.hwnd(), WM_APP, 0, 0);
     showModal(dialog, scriptedHandler<0>, nullptr);
     // Dispatched by this run or left in the queue for the next, never dropped.
-    EXPECT_TRUE(pumpUntil([&] { return countedMessages(counter) == 1; }, 1000));
-    DestroyWindow(counter);
+    EXPECT_TRUE(pumpUntil([&] { return counter.appMessagesReceived() == 1; }, 1000));
 }
 
-TEST_F(ModalLoop, IdleDialogEndsWhenClosedFromAnotherThread) {
+TEST_F(ModalLoop, IdleDialogWithoutHandlerOrResultSlotEndsWhenClosedFromAnotherThread) {
     const WindowHandle dialog = newDialog(0, "idle", 0, 0, 100, 50, WS_SYSMENU, 0);
     std::atomic<bool> closed(false);
     std::thread closer([&] {
-        if (waitFor([&] { return IsWindowVisible(windowOf(dialog)) != FALSE; })) {
+        if (waitUntil([&] { return IsWindowVisible(windowOf(dialog)) != FALSE; })) {
             Sleep(50);  // let the loop go idle
             SendMessageA(windowOf(dialog), WM_SYSCOMMAND, SC_CLOSE, 0);
             closed = true;
         }
     });
-    std::int32_t result = -1;
-    showModal(dialog, nullptr, &result);
+    showModal(dialog, nullptr, nullptr);
     closer.join();
     EXPECT_TRUE(closed);
-    EXPECT_EQ(0, result);
+    EXPECT_FALSE(IsWindow(windowOf(dialog)));
 }
 
 }  // namespace

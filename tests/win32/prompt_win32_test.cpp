@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "ui/ui.h"
 #include "win32/dialog_test_support.h"
@@ -32,10 +34,10 @@ struct PromptView {
 PromptView inspect(HWND prompt, DWORD uiThread) {
     PromptView view;
     view.found = true;
-    view.title = windowText(prompt);
+    view.title = textOf(prompt);
     view.edit = GetDlgItem(prompt, ID_EDIT);
-    view.editText = windowText(view.edit);
-    view.promptText = windowText(GetDlgItem(prompt, ID_TEXT));
+    view.editText = textOf(view.edit);
+    view.promptText = textOf(GetDlgItem(prompt, ID_TEXT));
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(uiThread, &info);
@@ -77,50 +79,38 @@ void post(HWND window, UINT message, WPARAM wParam) {
     PostMessageA(window, message, wParam, 0);
 }
 
-struct AnswerCase {
-    const char* name;
-    std::string defaultText;
-    std::function<void(HWND)> act;
-    std::string expected;
-};
-
 TEST(ShowPrompt, AnswersWithTheTextOrEmpty) {
-    const AnswerCase cases[] = {
-        {"typed then OK", "6",
-         [](HWND p) {
-             typeText(p, "typed text");
-             post(p, WM_COMMAND, IDOK);
-         },
-         "typed text"},
-        {"default kept", "six", [](HWND p) { post(p, WM_COMMAND, IDOK); }, "six"},
-        {"OK button clicked", "",
-         [](HWND p) {
-             typeText(p, "clicked");
-             post(GetDlgItem(p, IDOK), BM_CLICK, 0);
-         },
-         "clicked"},
-        {"Enter in the edit field", "",
-         [](HWND p) {
-             typeText(p, "entered");
-             post(GetDlgItem(p, ID_EDIT), WM_KEYDOWN, VK_RETURN);
-         },
-         "entered"},
-        {"OK on an empty field", "", [](HWND p) { post(p, WM_COMMAND, IDOK); }, ""},
-        {"Cancel button", "kept", [](HWND p) { post(GetDlgItem(p, IDCANCEL), BM_CLICK, 0); }, ""},
-        {"Esc", "kept", [](HWND p) { post(GetDlgItem(p, ID_EDIT), WM_KEYDOWN, VK_ESCAPE); }, ""},
-        {"close box", "kept", [](HWND p) { post(p, WM_SYSCOMMAND, SC_CLOSE); }, ""},
-        {"typed more than 255 bytes", "",
-         [](HWND p) {
-             typeText(p, std::string(300, 'y'));
-             post(p, WM_COMMAND, IDOK);
-         },
+    const struct {
+        const char* name;
+        std::string defaultText;
+        std::string typed;  // empty: the field as it was
+        int control;        // the window posted to, 0 for the prompt
+        UINT message;
+        WPARAM wParam;
+        std::string expected;
+    } cases[] = {
+        {"typed then OK", "6", "typed text", 0, WM_COMMAND, IDOK, "typed text"},
+        {"default kept", "six", "", 0, WM_COMMAND, IDOK, "six"},
+        {"OK button clicked", "", "clicked", IDOK, BM_CLICK, 0, "clicked"},
+        {"Enter in the edit field", "", "entered", ID_EDIT, WM_KEYDOWN, VK_RETURN, "entered"},
+        {"OK on an empty field", "", "", 0, WM_COMMAND, IDOK, ""},
+        {"Cancel button", "kept", "", IDCANCEL, BM_CLICK, 0, ""},
+        {"Esc", "kept", "", ID_EDIT, WM_KEYDOWN, VK_ESCAPE, ""},
+        {"close box", "kept", "", 0, WM_SYSCOMMAND, SC_CLOSE, ""},
+        {"typed more than 255 bytes", "", std::string(300, 'y'), 0, WM_COMMAND, IDOK,
          std::string(255, 'y')},
     };
-    for (const AnswerCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        const auto act = [&c](HWND p) {
+            if (!c.typed.empty()) {
+                typeText(p, c.typed);
+            }
+            post(c.control != 0 ? GetDlgItem(p, c.control) : p, c.message, c.wParam);
+        };
         PromptView view;
         EXPECT_EQ(c.expected,
-                  runPrompt("Delay in seconds:", "Delay", c.defaultText, -1, -1, c.act, &view));
+                  runPrompt("Delay in seconds:", "Delay", c.defaultText, -1, -1, act, &view));
         EXPECT_TRUE(view.found);
     }
 }
@@ -162,68 +152,64 @@ TEST(ShowPrompt, CentredOrPlacedAtTheGivenPixels) {
     EXPECT_NEAR((work.top + work.bottom) / 2, (view.rect.top + view.rect.bottom) / 2, 1);
 }
 
+// A window as "id class style left,top,right,bottom", for comparing layouts.
+std::string describe(int id, const std::string& className, DWORD style, const RECT& place) {
+    char text[128];
+    std::snprintf(text, sizeof text, "%d %s %08lX %ld,%ld,%ld,%ld", id, className.c_str(),
+                  static_cast<unsigned long>(style), place.left, place.top, place.right,
+                  place.bottom);
+    return text;
+}
+
 TEST(ShowPrompt, BuiltFromItsOwnTemplate) {
     struct Item {
         int id;
-        std::string className;
+        const char* className;
         DWORD style;
-        RECT place;  // dialog units in the expectations, pixels as seen
+        RECT place;  // dialog units
     };
-    std::vector<Item> seen;
+    const Item items[] = {
+        {0, "client area", 0, {0, 0, 150, 100}},
+        // WS_BORDER too, which an edit field takes out of the style it
+        // reports as it draws the border itself.
+        {ID_EDIT, "Edit", 0x50810080 & ~static_cast<DWORD>(WS_BORDER), {4, 82, 144, 94}},
+        {IDOK, "Button", 0x50010001, {104, 5, 144, 15}},
+        {IDCANCEL, "Button", 0x50010000, {104, 19, 144, 29}},
+        {ID_TEXT, "Static", 0x50000000, {5, 5, 100, 77}},
+    };
+    std::vector<std::string> expected;
+    std::vector<std::string> seen;
     DWORD windowStyle = 0;
     LRESULT font = -1;
-    RECT expectedClient = {0, 0, 150, 100};
-    RECT client = {};
-    RECT expectedPlaces[4] = {
-        {4, 82, 144, 94}, {104, 5, 144, 15}, {104, 19, 144, 29}, {5, 5, 100, 77}};
     PromptView view;
     runPrompt(
         "Question", "template", "answer", -1, -1,
         [&](HWND p) {
             windowStyle = static_cast<DWORD>(GetWindowLongA(p, GWL_STYLE));
             font = SendMessageA(p, WM_GETFONT, 0, 0);
-            MapDialogRect(p, &expectedClient);
-            GetClientRect(p, &client);
-            for (RECT& place : expectedPlaces) {
-                MapDialogRect(p, &place);
+            for (Item item : items) {
+                MapDialogRect(p, &item.place);
+                expected.push_back(describe(item.id, item.className, item.style, item.place));
             }
+            RECT client = {};
+            GetClientRect(p, &client);
+            seen.push_back(describe(0, "client area", 0, client));
             for (HWND child = GetWindow(p, GW_CHILD); child;
                  child = GetWindow(child, GW_HWNDNEXT)) {
-                char name[32] = {};
-                GetClassNameA(child, name, sizeof name);
                 RECT place = {};
                 GetWindowRect(child, &place);
                 MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&place), 2);
-                seen.push_back({GetDlgCtrlID(child), name,
-                                static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE)), place});
+                seen.push_back(describe(GetDlgCtrlID(child), classOf(child),
+                                        static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE)),
+                                        place));
             }
             post(p, WM_COMMAND, IDCANCEL);
         },
         &view);
+    EXPECT_EQ(expected, seen);
     // The system adds its own bits to a shown dialog.
     EXPECT_EQ(0x80C80880u,
               windowStyle & ~static_cast<DWORD>(WS_VISIBLE | WS_CLIPSIBLINGS | DS_3DLOOK));
-    const Item expected[] = {
-        // WS_BORDER too, which an edit field takes out of the style it
-        // reports as it draws the border itself.
-        {ID_EDIT, "Edit", 0x50810080 & ~static_cast<DWORD>(WS_BORDER), {}},
-        {IDOK, "Button", 0x50010001, {}},
-        {IDCANCEL, "Button", 0x50010000, {}},
-        {ID_TEXT, "Static", 0x50000000, {}},
-    };
-    ASSERT_EQ(4u, seen.size());
-    for (std::size_t i = 0; i < 4; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(expected[i].id, seen[i].id);
-        EXPECT_EQ(expected[i].className, seen[i].className);
-        EXPECT_EQ(expected[i].style, seen[i].style);
-        EXPECT_EQ(expectedPlaces[i].left, seen[i].place.left);
-        EXPECT_EQ(expectedPlaces[i].top, seen[i].place.top);
-        EXPECT_EQ(expectedPlaces[i].right, seen[i].place.right);
-        EXPECT_EQ(expectedPlaces[i].bottom, seen[i].place.bottom);
-    }
-    EXPECT_EQ(expectedClient.right, client.right);
-    EXPECT_EQ(expectedClient.bottom, client.bottom);
     EXPECT_EQ(0, font);  // the system font: the template names none
 }
 

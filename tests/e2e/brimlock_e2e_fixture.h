@@ -1,0 +1,34 @@
+#pragma once
+// The real brimlock.exe started in a fresh folder that holds the given list
+// file, with its main window found; the process ends with the test.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/remote_window_win32.h"
+#include "support/temp_folder_win32.h"
+#include "support/test_process_win32.h"
+
+class BrimlockE2eTest : public ::testing::Test {
+  protected:
+    void startWith(const std::string& listFile, WORD showCommand = SW_SHOWNORMAL) {
+        ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"), listFile));
+        ASSERT_TRUE(brimlock.start(folder.path(), "", showCommand));
+        window = brimlock.waitForMainWindow();
+        ASSERT_NE(nullptr, window);
+    }
+
+    HWND control(int id) const { return GetDlgItem(window, id); }
+
+    // Posted as the button would post it: a click may open a modal window.
+    void click(int id) {
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control(id)));
+    }
+
+    TempFolder folder;
+    BrimlockProcess brimlock;
+    HWND window = nullptr;
+};
