@@ -83,7 +83,8 @@ TEST_F(MainWindowE2eTest, CaptionStylesSizeAndPlace) {
     EXPECT_NEAR((work.left + work.right) / 2, (frame.left + frame.right) / 2, 2);
     EXPECT_NEAR((work.top + work.bottom) / 2, (frame.top + frame.bottom) / 2, 2);
     // The big icon cannot be read from another process under Wine (WM_GETICON
-    // is not passed on); the unit tests check what the program asks for.
+    // is not passed on): the Win32 tests set it in one process, the unit tests
+    // check that the main window asks for "AAA" of "brimlock.exe".
 }
 
 TEST_F(MainWindowE2eTest, TheEightControlsInTabOrder) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_process_win32.h"
 #include "ui/ui.h"
 #include "win32/dialog_test_support.h"
 
@@ -34,6 +35,22 @@ TEST(DialogTimer, TicksReachTheHandlerUntilKilled) {
     EXPECT_EQ(3, ticksAfterKill);
     EXPECT_EQ(3, ticks);
     EXPECT_FALSE(watchdog.fired());
+}
+
+// The icon is looked up through the module's name, as the main window does it
+// with "brimlock.exe"; a name that finds no module leaves the window without one.
+TEST(DialogIcon, TheBigIconComesFromTheNamedModule) {
+    HMODULE program = LoadLibraryA(besideTestProgram("brimlock.exe").c_str());
+    ASSERT_NE(nullptr, program);
+    const WindowHandle withIcon = newDialog(0, "icon", 0, 0, 100, 50, WS_SYSMENU, 0);
+    const WindowHandle without = newDialog(0, "no icon", 0, 0, 100, 50, WS_SYSMENU, 0);
+    setBigIconFromModule(withIcon, "brimlock.exe", "AAA");
+    setBigIconFromModule(without, "renamed.exe", "AAA");
+    EXPECT_NE(0, SendMessageA(windowOf(withIcon), WM_GETICON, ICON_BIG, 0));
+    EXPECT_EQ(0, SendMessageA(windowOf(without), WM_GETICON, ICON_BIG, 0));
+    endDialog(withIcon, 0);
+    endDialog(without, 0);
+    FreeLibrary(program);
 }
 
 }  // namespace
