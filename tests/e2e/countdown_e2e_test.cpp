@@ -94,6 +94,25 @@ TEST_F(CountdownE2eTest, TheCountdownButtonSwitchesOffAndOn) {
     EXPECT_TRUE(countdownRuns());
 }
 
+// The main window closed while the delay prompt is open: the prompt, which
+// has no owner, stays; the list is written only once it has been answered.
+TEST_F(CountdownE2eTest, ClosedUnderAnOpenPromptItSavesOnceThePromptIsAnswered) {
+    startWith("b\rNo line feed\r");
+    click(IDC_DELAY);
+    HWND prompt = waitForDialog(brimlock.processId(), "Enter Delay");
+    ASSERT_NE(nullptr, prompt);
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(window); }, 3000));
+    EXPECT_FALSE(brimlock.waitForExit(500));
+    EXPECT_TRUE(IsWindow(prompt));
+    EXPECT_EQ("b\rNo line feed\r", readWholeFile(folder.file("brimlock.ini")));
+
+    PostMessageA(prompt, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(brimlock.waitForExit(5000));
+    EXPECT_EQ(0u, brimlock.exitCode());
+    EXPECT_EQ("b\r\nNo line feed\r\n", readWholeFile(folder.file("brimlock.ini")));
+}
+
 // A program whose window stops answering messages: the sweep that tries to
 // close it waits a bounded time, and the countdown and the window go on.
 TEST_F(CountdownE2eTest, AHungWindowDoesNotFreezeTheProgram) {
