@@ -84,6 +84,17 @@ bool writeAll(FileHandle file, const std::string& content) {
     return writeFile(file, content.data(), content.size(), &written) && written == content.size();
 }
 
+// A temporary file left by an earlier save that failed half way is
+// replaced; one that cannot be (read-only, held open) is removed first.
+FileHandle openTemporaryFile() {
+    FileHandle file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary);
+    if (file == INVALID_FILE && fileExists(TEMPORARY_FILE_NAME) &&
+        deleteFile(TEMPORARY_FILE_NAME)) {
+        file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary);
+    }
+    return file;
+}
+
 std::string writtenForm() {
     std::size_t size = 0;
     for (int i = 1; i <= varnCount; ++i) {
@@ -115,7 +126,9 @@ void loadVarnList() {
 
     file = openFile(LIST_FILE_NAME, FileOpenMode::Read);
     if (file == INVALID_FILE) {
-        loadWasIncomplete = true;
+        // A file that is there but could not be read (another program holds
+        // it) must survive; a missing one has nothing to lose.
+        loadWasIncomplete = fileExists(LIST_FILE_NAME);
         return;
     }
     std::string content;
@@ -140,8 +153,12 @@ void saveVarnList() {
         return;
     }
 
-    FileHandle temporary = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary);
+    FileHandle temporary = openTemporaryFile();
     if (temporary == INVALID_FILE) {
+        if (fileExists(TEMPORARY_FILE_NAME)) {
+            closeFile(listFile);  // a temporary file we cannot replace: keep the list as it is
+            return;
+        }
         // The folder takes no new file: the only way left is writing in place.
         moveToStart(listFile);
         cutFile(listFile);

@@ -28,6 +28,7 @@ bool cutFile(FileHandle file);
 bool flushFile(FileHandle file);
 void closeFile(FileHandle file);
 
+bool fileExists(const std::string& name);
 bool isReadOnlyFile(const std::string& name);
 // Puts `from` in place of `to` (MoveFileExA, replacing and writing through).
 bool replaceFile(const std::string& from, const std::string& to);

@@ -233,6 +233,10 @@ void closeFile(FileHandle handle) {
     }
 }
 
+bool fileExists(const std::string& name) {
+    return store.files.count(name) != 0;
+}
+
 bool isReadOnlyFile(const std::string& name) {
     auto it = store.files.find(name);
     return it != store.files.end() && it->second.readOnly;
@@ -252,7 +256,13 @@ bool replaceFile(const std::string& from, const std::string& to) {
     return true;
 }
 
+// As on Windows, a read-only file or one that is open cannot be deleted.
 bool deleteFile(const std::string& name) {
     store.calls.push_back("delete " + name);
+    const bool open = std::any_of(store.open.begin(), store.open.end(),
+                                  [&](const auto& entry) { return entry.second.name == name; });
+    if (open || isReadOnlyFile(name)) {
+        return false;
+    }
     return store.files.erase(name) != 0;
 }

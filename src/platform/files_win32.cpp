@@ -88,6 +88,10 @@ void closeFile(FileHandle file) {
     CloseHandle(toHandle(file));
 }
 
+bool fileExists(const std::string& name) {
+    return GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool isReadOnlyFile(const std::string& name) {
     const DWORD attributes = GetFileAttributesA(name.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;

@@ -62,7 +62,3 @@ std::string readWholeFile(const std::string& name) {
     CloseHandle(file);
     return bytes;
 }
-
-bool fileExists(const std::string& name) {
-    return GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES;
-}

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/files.h"  // fileExists
+
 class TempFolder {
   public:
     TempFolder();
@@ -23,4 +25,3 @@ class TempFolder {
 // Whole-file helpers for test set-up and checks.
 bool writeWholeFile(const std::string& name, const std::string& bytes);
 std::string readWholeFile(const std::string& name);
-bool fileExists(const std::string& name);

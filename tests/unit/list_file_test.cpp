@@ -207,6 +207,38 @@ TEST_F(ListFileTest, SaveCreatesAFileRemovedWhileRunning) {
     EXPECT_EQ("x\r\n", fakefs::content(FILE_NAME));
 }
 
+// Writing in place is only for a folder that takes no new file: a temporary
+// file that is there but cannot be replaced must not lead to it.
+TEST_F(ListFileTest, AStaleTemporaryFileThatCannotBeReplacedLeavesTheListAlone) {
+    fakefs::setFile("brimlock.ini.tmp", "leftover");
+    fakefs::setReadOnly("brimlock.ini.tmp", true);
+    fakefs::setFile(FILE_NAME, "old one\r\nold two\r\n");
+    setVarns({"new one", "new two"});
+    fakefs::failWritesAfter(5);
+    saveVarnList();
+    EXPECT_EQ("old one\r\nold two\r\n", fakefs::content(FILE_NAME));
+    EXPECT_EQ("leftover", fakefs::content("brimlock.ini.tmp"));
+    EXPECT_EQ(0u, fakefs::openHandleCount());
+}
+
+// Only a list that is there and could not be read is protected: one that was
+// missing and could not be created at start is still written at exit.
+TEST_F(ListFileTest, AListMissingAtStartIsWrittenAtExit) {
+    fakefs::refuseOpen(FILE_NAME, FileOpenMode::EnsureExists);
+    setVarns({"kept"});
+    EXPECT_FALSE(fakefs::exists(FILE_NAME));
+    saveVarnList();
+    EXPECT_EQ("kept\r\n", fakefs::content(FILE_NAME));
+}
+
+TEST_F(ListFileTest, AnUnreadableListIsNotOverwritten) {
+    fakefs::setFile(FILE_NAME, "kept\r\n");
+    fakefs::refuseOpen(FILE_NAME, FileOpenMode::Read);
+    setVarns({"added"});
+    saveVarnList();
+    EXPECT_EQ("kept\r\n", fakefs::content(FILE_NAME));
+}
+
 TEST_F(ListFileTest, AStaleTemporaryFileIsReplaced) {
     fakefs::setFile("brimlock.ini.tmp", "leftover from a crash");
     fakefs::setFile(FILE_NAME, "old\r\n");
