@@ -69,15 +69,11 @@ void sweepWindows() {
 
     const int count = varnCount;
     const std::vector<int> chosen = findLastMatches(snapshotTitles, snapshotCount, varnList, count);
-    std::vector<WindowHandle> targets;
+    beginCloseRound();
     for (int i = 1; i <= count; ++i) {
         if (chosen[i] != 0) {
-            targets.push_back(snapshotHandles[chosen[i]]);
+            closeWindow(snapshotHandles[chosen[i]]);
         }
-    }
-    beginCloseRound();
-    for (const WindowHandle target : targets) {
-        closeWindow(target);
     }
     sweeping = false;
 }
