@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "app/startup.h"
+#include "app/state.h"
 #include "list/list_file.h"
 #include "list/varn_list.h"
-#include "platform/files_fake.h"
+#include "fakes/files_fake.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/startup.h"
+#include "app/state.h"
 #include "list/varn_list.h"
-#include "platform/files_fake.h"
+#include "fakes/files_fake.h"
 
 namespace {
 

@@ -8,12 +8,11 @@
 
 #include "app/main_controls.h"
 #include "app/main_window.h"
-#include "app/startup.h"
 #include "app/state.h"
-#include "platform/clock_fake.h"
-#include "platform/files_fake.h"
-#include "ui/ui_fake.h"
-#include "platform/window_source_fake.h"
+#include "fakes/clock_fake.h"
+#include "fakes/files_fake.h"
+#include "fakes/ui_fake.h"
+#include "fakes/window_source_fake.h"
 #include "sweep/close_commands.h"
 
 class MainWindowFixture : public ::testing::Test {
@@ -23,7 +22,6 @@ class MainWindowFixture : public ::testing::Test {
         fakeclock::reset();
         fakefs::reset();
         fakewin::reset();
-        resetCloseCommands();
         resetProgramState();
     }
 

@@ -5,9 +5,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/startup.h"
+#include "app/state.h"
 #include "list/varn_list.h"
-#include "platform/window_source_fake.h"
+#include "fakes/window_source_fake.h"
 #include "sweep/close_commands.h"
 
 class SweepFixture : public ::testing::Test {
@@ -15,7 +15,6 @@ class SweepFixture : public ::testing::Test {
     void SetUp() override {
         fakewin::reset();
         resetProgramState();
-        resetCloseCommands();
     }
 
     static void setVarns(std::initializer_list<std::string> varns) {

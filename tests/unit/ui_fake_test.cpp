@@ -2,7 +2,7 @@
 // checking it themselves: list boxes that order and select as the real ones
 // do, message boxes that run their scripted action, and a script that cannot
 // run out silently.
-#include "ui/ui_fake.h"
+#include "fakes/ui_fake.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/clock_fake.h"
+#include "fakes/clock_fake.h"
 
 #include <cmath>
 

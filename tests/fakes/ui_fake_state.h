@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/ui_fake.h"
+#include "fakes/ui_fake.h"
 
 namespace fakeui::internal {
 

@@ -1,4 +1,4 @@
-#include "platform/files_fake.h"
+#include "fakes/files_fake.h"
 
 #include <algorithm>
 #include <cstring>
@@ -201,14 +201,6 @@ bool moveToStart(FileHandle handle) {
     OpenFile* file = find(handle);
     if (file != nullptr) {
         file->position = 0;
-    }
-    return file != nullptr;
-}
-
-bool moveToEnd(FileHandle handle) {
-    OpenFile* file = find(handle);
-    if (file != nullptr) {
-        file->position = store.files[file->name].bytes.size();
     }
     return file != nullptr;
 }

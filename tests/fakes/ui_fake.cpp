@@ -1,9 +1,9 @@
-#include "ui/ui_fake.h"
+#include "fakes/ui_fake.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "ui/ui_fake_state.h"
+#include "fakes/ui_fake_state.h"
 #include "ui/win_constants.h"
 
 namespace fakeui::internal {

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/ui_fake.h"
-#include "ui/ui_fake_state.h"
+#include "fakes/ui_fake.h"
+#include "fakes/ui_fake_state.h"
 #include "ui/win_constants.h"
 
 using namespace fakeui::internal;

@@ -1,4 +1,4 @@
-#include "platform/window_source_fake.h"
+#include "fakes/window_source_fake.h"
 
 #include <algorithm>
 #include <cstring>
