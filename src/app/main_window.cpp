@@ -6,7 +6,8 @@
 #include "app/notice.h"
 #include "app/state.h"
 #include "list/varn_list.h"
-#include "sweep/countdown.h"
+#include "app/delay.h"
+#include "app/main_dialog.h"
 #include "ui/number_text.h"
 #include "ui/ui.h"
 #include "ui/win_constants.h"
@@ -32,8 +33,8 @@ void runMainWindow() {
         newDialog(0, MAIN_WINDOW_CAPTION, -1, -1, 253, 150, WS_SYSMENU | WS_MINIMIZEBOX, 0);
     setBigIconFromModule(mainDialog, "brimlock.exe", "AAA");
 
-    // Created in tab order. The list buttons and help get their handlers with
-    // the picker, the remove/edit commands and the help message.
+    // Created in tab order. The list buttons and help have no handlers in this
+    // version.
     addButton(IDC_ADD_VARN, "Add new varn", 10, 77, 80, 14, nullptr);
     addButton(IDC_EDIT_VARN, "Edit varn", 10, 94, 80, 14, nullptr);
     addButton(IDC_REMOVE_VARN, "Remove varn", 10, 111, 80, 14, nullptr);

@@ -2,7 +2,3 @@
 // The program's life from start to exit: set up the state, load the list, run
 // the main window until it has gone, save the list. Returns the exit code.
 int runBrimlock();
-
-// Start-up steps 1 and 2 alone: every list allocated and empty, every setting
-// at its initial value.
-void resetProgramState();

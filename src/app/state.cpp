@@ -1,6 +1,40 @@
 #include "app/state.h"
 
-WindowHandle mainDialog = 0;
-float delaySeconds = 6.0f;
-std::int16_t isActive = 1;
-float lastSweepTime = -10000.0f;
+#include "list/list_file.h"
+#include "list/varn_list.h"
+#include "sweep/close_commands.h"
+#include "sweep/snapshot.h"
+#include "sweep/sweep.h"
+
+WindowHandle mainDialog;
+float delaySeconds;
+std::int16_t isActive;
+float lastSweepTime;
+
+std::vector<std::string> varnList;
+std::int16_t varnCount;
+bool listFileReadWhole;
+
+std::vector<std::string> snapshotTitles;
+std::vector<WindowHandle> snapshotHandles;
+std::int16_t snapshotCount;
+bool sweepRunning;
+CloseCommandRecords closeCommandRecords;
+
+void resetProgramState() {
+    mainDialog = 0;
+    delaySeconds = 6.0f;
+    isActive = 1;
+    // Farther before every time of day than any delay: the first tick sweeps.
+    lastSweepTime = -10000.0f;
+
+    varnList.assign(MAX_VARNS + 1, std::string());
+    varnCount = 0;
+    listFileReadWhole = true;
+
+    snapshotTitles.assign(MAX_SNAPSHOT + 1, std::string());
+    snapshotHandles.assign(MAX_SNAPSHOT + 1, 0);
+    snapshotCount = 0;
+    sweepRunning = false;
+    closeCommandRecords = CloseCommandRecords();
+}

@@ -1,6 +1,11 @@
 #pragma once
-// The program-wide settings. The varn list lives in list/varn_list.h and the
-// window snapshot in sweep/snapshot.h.
+// The program-wide state. Every program-wide variable is defined in state.cpp
+// and given its initial value there, by resetProgramState, and nowhere else.
+// The settings below are declared here; the rest where the subsystem that
+// keeps it is: the varn list (list/varn_list.h), whether the list file was
+// read whole (list/list_file.h), the window snapshot (sweep/snapshot.h), the
+// sweep's guard (sweep/sweep.h) and the close commands in flight
+// (sweep/close_commands.h).
 #include <cstdint>
 
 #include "platform/handles.h"
@@ -9,3 +14,7 @@ extern WindowHandle mainDialog;
 extern float delaySeconds;     // between sweeps, 2 to 60 once the user has set it
 extern std::int16_t isActive;  // 1 = counting down and sweeping, 0 = off
 extern float lastSweepTime;    // seconds since local midnight at the end of the last sweep
+
+// Every list allocated and empty, every setting at its initial value: the
+// state of a program that has just started and not yet read its list file.
+void resetProgramState();

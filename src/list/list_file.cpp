@@ -14,11 +14,6 @@ namespace {
 const char* const TEMPORARY_FILE_NAME = "brimlock.ini.tmp";
 const char END_OF_FILE = 0x1A;  // Ctrl-Z
 
-// Set when the last load could not read the whole file (it could not be opened
-// for reading, or a read failed part way): the list in memory is then not the
-// file's list, and saving it would throw away the entries never read.
-bool loadWasIncomplete = false;
-
 bool isBlankLine(const char* begin, const char* end) {
     for (const char* p = begin; p != end; ++p) {
         if (*p != ' ') {
@@ -115,12 +110,11 @@ void loadVarnList() {
     if (varnList.size() < MAX_VARNS + 1) {
         varnList.resize(MAX_VARNS + 1);
     }
-    loadWasIncomplete = false;
+    listFileReadWhole = true;
 
     // Creates the file, empty, when it is missing; leaves an existing one alone.
     FileHandle file = openFile(LIST_FILE_NAME, FileOpenMode::EnsureExists);
     if (file != INVALID_FILE) {
-        moveToEnd(file);
         closeFile(file);
     }
 
@@ -128,7 +122,7 @@ void loadVarnList() {
     if (file == INVALID_FILE) {
         // A file that is there but could not be read (another program holds
         // it) must survive; a missing one has nothing to lose.
-        loadWasIncomplete = fileExists(LIST_FILE_NAME);
+        listFileReadWhole = !fileExists(LIST_FILE_NAME);
         return;
     }
     std::string content;
@@ -136,12 +130,12 @@ void loadVarnList() {
     closeFile(file);
     // After a read error the unfinished last line may be cut short: keep only
     // lines whose end was seen, and keep the file from being overwritten.
-    loadWasIncomplete = !readWhole;
+    listFileReadWhole = readWhole;
     addLines(content, readWhole);
 }
 
 void saveVarnList() {
-    if (loadWasIncomplete || isReadOnlyFile(LIST_FILE_NAME)) {
+    if (!listFileReadWhole || isReadOnlyFile(LIST_FILE_NAME)) {
         return;
     }
     const std::string content = writtenForm();

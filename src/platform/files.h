@@ -22,7 +22,6 @@ bool readFile(FileHandle file, char* buffer, std::size_t size, std::size_t* got)
 // *written is what reached the file, which may be less than size on failure.
 bool writeFile(FileHandle file, const char* data, std::size_t size, std::size_t* written);
 bool moveToStart(FileHandle file);
-bool moveToEnd(FileHandle file);
 // Cuts the file at the current position (SetEndOfFile).
 bool cutFile(FileHandle file);
 bool flushFile(FileHandle file);

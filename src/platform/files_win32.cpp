@@ -72,10 +72,6 @@ bool moveToStart(FileHandle file) {
     return SetFilePointer(toHandle(file), 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER;
 }
 
-bool moveToEnd(FileHandle file) {
-    return SetFilePointer(toHandle(file), 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER;
-}
-
 bool cutFile(FileHandle file) {
     return SetEndOfFile(toHandle(file)) != FALSE;
 }

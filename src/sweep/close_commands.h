@@ -1,7 +1,7 @@
 #pragma once
 // The close commands of a sweep, sent so that no other program can hold this
 // one up. A window of the program itself gets the command at once, in a
-// nested call, as before. Any other window gets it without blocking, and the
+// nested call. Any other window gets it without blocking, and the
 // sweep then waits for that window to handle it, but for no more than
 // CLOSE_WAIT_MILLISECONDS in all per sweep: a hung program, or one still
 // asking its user whether to save, is simply left behind. Its command stays
@@ -9,6 +9,7 @@
 // that window nothing more, so it never sees a pile of close commands.
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "platform/handles.h"
 
@@ -26,5 +27,17 @@ void closeWindow(WindowHandle window);
 // Commands sent to other programs and not yet handled.
 std::size_t closesInFlight();
 
-// Forgets every record and the round, as at start-up.
-void resetCloseCommands();
+struct CloseInFlight {
+    std::uintptr_t token;
+    WindowHandle window;
+    std::uint32_t round;
+};
+
+// The commands in flight and the current sweep's round and waiting so far;
+// program-wide, defined with the rest of the program's state.
+struct CloseCommandRecords {
+    std::vector<CloseInFlight> inFlight;
+    std::uint32_t currentRound = 0;
+    std::uint64_t waitedMilliseconds = 0;
+};
+extern CloseCommandRecords closeCommandRecords;

@@ -22,11 +22,6 @@ std::string textBefore(const char* buffer, int size) {
     return std::string(buffer, nul ? static_cast<const char*>(nul) : buffer + size - 1);
 }
 
-// Set while a sweep runs: a nested message loop reached from a close command
-// could deliver a tick, and that must not start a second sweep over the
-// snapshot the first is still reading.
-bool sweeping = false;
-
 }  // namespace
 
 std::string windowClassName(WindowHandle window) {
@@ -60,10 +55,10 @@ std::int32_t collectWindow(WindowHandle window, std::intptr_t /*context*/) {
 }
 
 void sweepWindows() {
-    if (sweeping) {
+    if (sweepRunning) {
         return;
     }
-    sweeping = true;
+    sweepRunning = true;
     snapshotCount = 0;
     enumWindows(collectWindow, 0);
 
@@ -75,5 +70,5 @@ void sweepWindows() {
             closeWindow(snapshotHandles[chosen[i]]);
         }
     }
-    sweeping = false;
+    sweepRunning = false;
 }

@@ -7,6 +7,11 @@
 
 #include "platform/handles.h"
 
+// Set while a sweep runs: a nested message loop reached from a close command
+// could deliver a tick, and that must not start a second sweep over the
+// snapshot the first is still reading.
+extern bool sweepRunning;
+
 // Refills the snapshot and sends the close commands. Nothing is reported.
 void sweepWindows();
 

@@ -12,9 +12,6 @@
 #ifndef WM_CLOSE
 #define WM_CLOSE 0x0010
 #endif
-#ifndef WM_SETICON
-#define WM_SETICON 0x0080
-#endif
 #ifndef WM_INITDIALOG
 #define WM_INITDIALOG 0x0110
 #endif
@@ -38,9 +35,6 @@
 #endif
 #ifndef IDOK
 #define IDOK 1
-#endif
-#ifndef IDCANCEL
-#define IDCANCEL 2
 #endif
 
 #ifndef WS_SYSMENU

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "sweep/countdown.h"
+#include "app/delay.h"
+#include "app/startup.h"
 #include "unit/main_window_harness.h"
 
 namespace {

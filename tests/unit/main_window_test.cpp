@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "sweep/countdown.h"
+#include "app/main_dialog.h"
 #include "ui/win_constants.h"
 #include "unit/main_window_harness.h"
 

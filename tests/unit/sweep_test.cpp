@@ -111,7 +111,6 @@ TEST_F(SweepTest, AWindowChosenByTwoVarnsGetsTwoCommands) {
     EXPECT_EQ(2, fakewin::handledCloses(refuses));
 
     fakewin::reset();
-    resetCloseCommands();
     const WindowHandle closes = addWindow("Editor - a.txt");
     sweepWindows();
     EXPECT_EQ(Handles({closes, closes}), fakewin::closedWindows());

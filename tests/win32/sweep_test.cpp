@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/startup.h"
+#include "app/state.h"
 #include "list/varn_list.h"
 #include "sweep/close_commands.h"
 #include "sweep/snapshot.h"
@@ -23,10 +23,7 @@ using testwin::uniqueCaption;
 
 class SweepWin32Test : public ::testing::Test {
   protected:
-    void SetUp() override {
-        resetProgramState();
-        resetCloseCommands();
-    }
+    void SetUp() override { resetProgramState(); }
 
     static void setVarns(const std::vector<std::string>& varns) {
         varnCount = 0;

@@ -1,10 +1,11 @@
+#include "app/delay.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <string>
 
 #include "app/main_controls.h"
 #include "app/state.h"
-#include "sweep/countdown.h"
 #include "ui/number_text.h"
 #include "ui/ui.h"
 #include "ui/win_constants.h"

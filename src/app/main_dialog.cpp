@@ -1,0 +1,52 @@
+#include "app/main_dialog.h"
+
+#include "app/main_controls.h"
+#include "app/state.h"
+#include "sweep/countdown.h"
+#include "sweep/sweep.h"
+#include "ui/number_text.h"
+#include "ui/ui.h"
+#include "ui/win_constants.h"
+
+namespace {
+
+constexpr unsigned COUNTDOWN_PERIOD_MS = 100;
+
+// Each reading of the clock is a fresh one: the text shown and the two tests
+// of the decision may see different times, and the sweep's end is read after
+// it.
+void countdownTick() {
+    const float shown = countdownAt(secondsSinceMidnight(), lastSweepTime, delaySeconds).shown;
+    setControlText(mainDialog, IDC_ACTIVATE, "Active: " + formatNumber(shown, "##.0"));
+
+    if (countdownAt(secondsSinceMidnight(), lastSweepTime, delaySeconds).delayPassed &&
+        countdownAt(secondsSinceMidnight(), lastSweepTime, delaySeconds).clearOfStart) {
+        sweepWindows();
+        lastSweepTime = static_cast<float>(secondsSinceMidnight());
+    }
+}
+
+}  // namespace
+
+std::int32_t mainDialogCallback(WindowHandle, unsigned message, MessageWParam, MessageLParam) {
+    if (message == WM_INITDIALOG) {
+        setTimer(mainDialog, IDT_COUNTDOWN, COUNTDOWN_PERIOD_MS);
+    } else if (message == WM_DESTROY) {
+        killTimer(mainDialog, IDT_COUNTDOWN);
+    } else if (message == WM_TIMER) {
+        // Whatever the timer id: the main window has only the one timer.
+        if (isActive == 1) {
+            countdownTick();
+        }
+    }
+    return 0;
+}
+
+std::int32_t onActivateClicked(WindowHandle dialog, unsigned, MessageWParam, MessageLParam) {
+    isActive = static_cast<std::int16_t>(1 - isActive);
+    // Switching on leaves "Activate" until the next tick writes the countdown.
+    if (isActive == 0) {
+        setControlText(dialog, IDC_ACTIVATE, "Activate");
+    }
+    return 0;
+}
