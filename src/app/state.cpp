@@ -13,6 +13,7 @@ float lastSweepTime;
 
 std::vector<std::string> varnList;
 std::int16_t varnCount;
+bool varnListChanged;
 bool listFileReadWhole;
 
 std::vector<std::string> snapshotTitles;
@@ -30,6 +31,7 @@ void resetProgramState() {
 
     varnList.assign(MAX_VARNS + 1, std::string());
     varnCount = 0;
+    varnListChanged = false;
     listFileReadWhole = true;
 
     snapshotTitles.assign(MAX_SNAPSHOT + 1, std::string());

@@ -9,3 +9,6 @@ constexpr int MAX_VARNS = 1000;
 
 extern std::vector<std::string> varnList;  // MAX_VARNS + 1 slots once allocated
 extern std::int16_t varnCount;
+// Set by every add, edit and removal: the list then differs from what was
+// loaded, and losing it at exit would lose the user's work.
+extern bool varnListChanged;
