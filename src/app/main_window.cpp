@@ -3,8 +3,11 @@
 #include <string>
 
 #include "app/main_controls.h"
-#include "app/notice.h"
+#include "help/notice.h"
 #include "app/state.h"
+#include "help/help.h"
+#include "list/picker.h"
+#include "list/remove_edit.h"
 #include "list/varn_list.h"
 #include "app/delay.h"
 #include "app/main_dialog.h"
@@ -33,15 +36,14 @@ void runMainWindow() {
         newDialog(0, MAIN_WINDOW_CAPTION, -1, -1, 253, 150, WS_SYSMENU | WS_MINIMIZEBOX, 0);
     setBigIconFromModule(mainDialog, "brimlock.exe", "AAA");
 
-    // Created in tab order. The list buttons and help have no handlers in this
-    // version.
-    addButton(IDC_ADD_VARN, "Add new varn", 10, 77, 80, 14, nullptr);
-    addButton(IDC_EDIT_VARN, "Edit varn", 10, 94, 80, 14, nullptr);
-    addButton(IDC_REMOVE_VARN, "Remove varn", 10, 111, 80, 14, nullptr);
+    // Created in tab order.
+    addButton(IDC_ADD_VARN, "Add new varn", 10, 77, 80, 14, onAddVarnClicked);
+    addButton(IDC_EDIT_VARN, "Edit varn", 10, 94, 80, 14, onEditVarnClicked);
+    addButton(IDC_REMOVE_VARN, "Remove varn", 10, 111, 80, 14, onRemoveVarnClicked);
     addButton(IDC_DELAY, "Delay: " + formatNumber(delaySeconds, "###0.0"), 95, 77, 45, 14,
               onDelayClicked);
     addButton(IDC_ACTIVATE, "", 95, 94, 45, 14, onActivateClicked);
-    addButton(IDC_HELP, "?", 177, 77, 63, 47, nullptr);
+    addButton(IDC_HELP, "?", 177, 77, 63, 47, onHelpClicked);
     // A sorted list box: the rows show in its order, varnList keeps its own.
     addControl(mainDialog, ControlKind::ListBox, IDC_VARN_LIST, "", 10, 14, 230, 65, 0, 0, nullptr,
                &varnList);

@@ -11,7 +11,7 @@
 // <windows.h> names a cursor IDC_HELP; here it is the help button's id.
 #undef IDC_HELP
 #include "app/main_controls.h"
-#include "app/notice.h"
+#include "help/notice.h"
 #include "e2e/brimlock_e2e_fixture.h"
 #include "ui/ui.h"
 

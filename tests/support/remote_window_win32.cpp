@@ -5,7 +5,7 @@
 namespace {
 
 std::string narrow(const wchar_t* wide) {
-    char text[2048] = {};
+    char text[8192] = {};
     WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
     return text;
 }
@@ -31,9 +31,9 @@ BOOL CALLBACK findDialog(HWND window, LPARAM context) {
 }  // namespace
 
 std::string textOf(HWND window) {
-    wchar_t wide[1024] = {};
+    wchar_t wide[4096] = {};  // the help message is over 1,000 characters
     DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide), SMTO_BLOCK, 2000,
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(wide), SMTO_BLOCK, 2000,
                         &length);
     return narrow(wide);
 }

@@ -40,12 +40,8 @@ TEST_F(DelayTest, AnswersAndWhatTheyLeave) {
         whileMainWindowOpen([] { EXPECT_TRUE(click(IDC_DELAY)); });
 
         ASSERT_EQ(1u, fakeui::prompts().size());
-        const fakeui::Prompt& prompt = fakeui::prompts()[0];
-        EXPECT_EQ("How many seconds (2 to 60) ?", prompt.prompt);
-        EXPECT_EQ("Enter Delay", prompt.title);
-        EXPECT_EQ("6", prompt.defaultText);
-        EXPECT_EQ(-1, prompt.x);
-        EXPECT_EQ(-1, prompt.y);
+        expectCentredPrompt(fakeui::prompts()[0], "How many seconds (2 to 60) ?", "Enter Delay",
+                            "6");
 
         EXPECT_EQ(c.delay, delaySeconds);
         EXPECT_EQ(c.button, textLeftIn(IDC_DELAY));

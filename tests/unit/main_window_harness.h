@@ -53,6 +53,16 @@ class MainWindowFixture : public ::testing::Test {
         return control == nullptr ? "<no such control>" : control->text;
     }
 
+    // A prompt at its default place, centred on the screen.
+    static void expectCentredPrompt(const fakeui::Prompt& prompt, const std::string& text,
+                                    const std::string& title, const std::string& defaultText) {
+        EXPECT_EQ(text, prompt.prompt);
+        EXPECT_EQ(title, prompt.title);
+        EXPECT_EQ(defaultText, prompt.defaultText);
+        EXPECT_EQ(-1, prompt.x);
+        EXPECT_EQ(-1, prompt.y);
+    }
+
     // Each save of the list file opens it for writing once.
     static std::size_t listFileSaves() {
         std::size_t saves = 0;

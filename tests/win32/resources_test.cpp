@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/notice.h"
+#include "help/notice.h"
 #include "support/test_process_win32.h"
 
 namespace {

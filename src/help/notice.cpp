@@ -1,3 +1,3 @@
-#include "app/notice.h"
+#include "help/notice.h"
 
 const char* const NOTICE_TEXT = "Copyright (C) 2026 The Brimlock developers";

@@ -1,0 +1,125 @@
+// Adding through the window picker, editing, removing and the help message
+// of the real brimlock.exe, used as a person would.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+// <windows.h> names a cursor IDC_HELP; here it is the help button's id.
+#undef IDC_HELP
+#include "app/main_controls.h"
+#include "e2e/brimlock_e2e_fixture.h"
+#include "help/help.h"
+#include "list/picker.h"
+
+namespace {
+
+class VarnListE2eTest : public BrimlockE2eTest {
+  protected:
+    HWND waitFor(const std::string& title) { return waitForDialog(brimlock.processId(), title); }
+
+    // Presses OK on the message box with this title and text.
+    void confirm(const std::string& title, const std::string& text) {
+        HWND box = waitFor(title);
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ(text, messageBoxText(box));
+        EXPECT_FALSE(IsWindowEnabled(window));  // task-modal
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+
+    bool listShows(const std::vector<std::string>& rows) {
+        return waitUntil([&] { return listBoxRows(control(IDC_VARN_LIST)) == rows; }, 3000);
+    }
+
+    void selectRow(const std::string& text) {
+        const std::vector<std::string> rows = listBoxRows(control(IDC_VARN_LIST));
+        const auto row = std::find(rows.begin(), rows.end(), text);
+        ASSERT_NE(rows.end(), row);
+        SendMessageA(control(IDC_VARN_LIST), LB_SETCURSEL, row - rows.begin(), 0);
+    }
+};
+
+TEST_F(VarnListE2eTest, APickedCaptionShortenedIsAddedAndItsWindowClosedByTheNextSweep) {
+    TargetProcess target(0, "Disc Autoplay - drive E:");
+    ASSERT_NE(nullptr, target.window());
+    startWith("alpha\r\n");
+    click(IDC_DELAY);  // a short delay, so the sweep after the add comes soon
+    HWND prompt = waitFor("Enter Delay");
+    ASSERT_NE(nullptr, prompt);
+    setTextOf(GetDlgItem(prompt, 101), "2");
+    PostMessageA(prompt, WM_COMMAND, IDOK, 0);
+
+    // The picker offers what the last sweep saw: wait for the first one.
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const std::string shown = textOf(control(IDC_ACTIVATE));
+            return shown.rfind("Active: ", 0) == 0 && std::atof(shown.c_str() + 8) > 0.5;
+        },
+        5000));
+    click(IDC_ADD_VARN);
+    HWND picker = waitFor("Enter New varn");
+    ASSERT_NE(nullptr, picker);
+    HWND text = GetDlgItem(picker, IDC_PICK_CAPTION);
+    HWND rows = GetDlgItem(picker, IDC_PICK_WINDOWS);
+    EXPECT_EQ("enter new varn here", textOf(text));
+    EXPECT_EQ("Add This varn", textOf(GetDlgItem(picker, IDC_PICK_ADD)));
+    // Rows in the sweep's order: unsorted, and no tab stop, border or edge.
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(rows, GWL_STYLE));
+    EXPECT_EQ(0u, style & (LBS_SORT | WS_BORDER | WS_TABSTOP));
+    EXPECT_EQ(0, GetWindowLongA(rows, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    const std::vector<std::string> captions = listBoxRows(rows);
+    const auto row = std::find(captions.begin(), captions.end(), "Disc Autoplay - drive E:");
+    ASSERT_NE(captions.end(), row);
+    EXPECT_NE(captions.end(), std::find(captions.begin(), captions.end(), "Brimlock - 1.00"));
+
+    // A click on the row copies it into the text box; the user shortens it.
+    RECT rowRect;
+    SendMessageA(rows, LB_GETITEMRECT, row - captions.begin(), reinterpret_cast<LPARAM>(&rowRect));
+    PostMessageA(rows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rowRect.left + 2, rowRect.top + 2));
+    PostMessageA(rows, WM_LBUTTONUP, 0, MAKELPARAM(rowRect.left + 2, rowRect.top + 2));
+    ASSERT_TRUE(waitUntil([&] { return textOf(text) == "Disc Autoplay - drive E:"; }, 3000));
+    setTextOf(text, "Disc Autoplay   ");
+    PostMessageA(picker, WM_COMMAND, MAKEWPARAM(IDC_PICK_ADD, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(picker, IDC_PICK_ADD)));
+    confirm("Added", "Added.");
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(picker); }, 3000));
+    EXPECT_TRUE(listShows({"alpha", "Disc Autoplay"}));
+
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(target.window()); }, 10000));
+    ASSERT_TRUE(brimlock.closeAndWait());
+    EXPECT_EQ("Disc Autoplay\r\nalpha\r\n", readWholeFile(folder.file("brimlock.ini")));
+}
+
+TEST_F(VarnListE2eTest, EditThenRemoveTheSelectedVarn) {
+    startWith("Zeta\r\nalpha\r\n");
+    selectRow("Zeta");
+    click(IDC_EDIT_VARN);
+    HWND prompt = waitFor("Edit varn");
+    ASSERT_NE(nullptr, prompt);
+    EXPECT_EQ("Enter Info", textOf(GetDlgItem(prompt, 102)));
+    EXPECT_EQ("Zeta", textOf(GetDlgItem(prompt, 101)));
+    setTextOf(GetDlgItem(prompt, 101), "_Omega  ");
+    PostMessageA(prompt, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(listShows({"_Omega  ", "alpha"}));
+    EXPECT_EQ(LB_ERR, SendMessageA(control(IDC_VARN_LIST), LB_GETCURSEL, 0, 0));
+
+    click(IDC_REMOVE_VARN);
+    confirm("Select Item First", "Please select item to remove first.");
+    selectRow("alpha");
+    click(IDC_REMOVE_VARN);
+    ASSERT_TRUE(listShows({"_Omega  "}));
+    ASSERT_TRUE(brimlock.closeAndWait());
+    EXPECT_EQ("_Omega  \r\n", readWholeFile(folder.file("brimlock.ini")));
+}
+
+TEST_F(VarnListE2eTest, HelpShowsTheWholeTextAndThenGivesTheWindowBack) {
+    startWith("");
+    click(IDC_HELP);
+    confirm("Help / About", helpText());
+    EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(window) != FALSE; }, 3000));
+}
+
+}  // namespace
