@@ -108,6 +108,19 @@ void listBoxReset(WindowHandle dialog, int id) {
     SendMessageA(controlOf(dialog, id), LB_RESETCONTENT, 0, 0);
 }
 
+void setControlRedraw(WindowHandle dialog, int id, bool redraw) {
+    HWND control = controlOf(dialog, id);
+    if (!control) {
+        return;  // RedrawWindow would repaint the whole desktop
+    }
+    SendMessageA(control, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+    if (redraw) {
+        // Switching redraw on paints nothing by itself. The frame holds the
+        // scroll bar, which the new rows may have changed.
+        RedrawWindow(control, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
+    }
+}
+
 std::string listBoxSelectedText(WindowHandle dialog, int id) {
     HWND listBox = controlOf(dialog, id);
     const LRESULT row = SendMessageA(listBox, LB_GETCURSEL, 0, 0);

@@ -35,6 +35,10 @@ void listBoxAdd(WindowHandle dialog, int id, const std::string& text);
 void listBoxReset(WindowHandle dialog, int id);
 // The empty text when no row is selected.
 std::string listBoxSelectedText(WindowHandle dialog, int id);
+// Off (WM_SETREDRAW FALSE) lets many rows go into a visible list box without a
+// repaint for each; on (WM_SETREDRAW TRUE) repaints the control once, so that
+// what changed meanwhile shows. Every off needs its on.
+void setControlRedraw(WindowHandle dialog, int id, bool redraw);
 
 // Asks for one line of text; the empty text for Cancel, Esc and the close box.
 // x and y are screen pixels; -1, -1 centres the prompt.

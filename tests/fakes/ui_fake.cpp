@@ -285,6 +285,13 @@ void listBoxReset(WindowHandle dialog, int id) {
     }
 }
 
+void setControlRedraw(WindowHandle dialog, int id, bool redraw) {
+    log("setControlRedraw " + name(dialog) + " " + std::to_string(id) + " " + (redraw ? "1" : "0"));
+    if (fakeui::Control* control = liveControl(dialog, id)) {
+        control->redrawOff = !redraw;
+    }
+}
+
 std::string listBoxSelectedText(WindowHandle dialog, int id) {
     log("listBoxSelectedText " + name(dialog) + " " + std::to_string(id));
     const fakeui::Control* listBox = liveListBox(dialog, id);

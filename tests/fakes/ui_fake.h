@@ -44,6 +44,7 @@ struct Control {
     DialogHandler handler;
     std::vector<std::string> rows;  // list box rows in the order shown
     int selectedRow;                // from 0; -1 for none
+    bool redrawOff;                 // setControlRedraw off, not yet on again
 };
 
 struct Dialog {

@@ -139,6 +139,64 @@ TEST_F(Controls, DefaultListBoxSortsAndAnUnsortedOneKeepsCallOrder) {
     EXPECT_EQ((std::vector<std::string>{"pear", "Apple", "fig", "banana"}), listBoxRows(unsorted));
 }
 
+// What the list box's client area shows, pixel by pixel.
+std::vector<COLORREF> pixelsOf(HWND listBox) {
+    RECT client = {};
+    GetClientRect(listBox, &client);
+    HDC context = GetDC(listBox);
+    std::vector<COLORREF> pixels;
+    for (int y = client.top; y < client.bottom; ++y) {
+        for (int x = client.left; x < client.right; ++x) {
+            pixels.push_back(GetPixel(context, x, y));
+        }
+    }
+    ReleaseDC(listBox, context);
+    return pixels;
+}
+
+void refill(WindowHandle dialog, const std::vector<std::string>& rows) {
+    listBoxReset(dialog, ID);
+    for (const std::string& row : rows) {
+        listBoxAdd(dialog, ID, row);
+    }
+}
+
+TEST_F(Controls, RefillWithRedrawOffShowsTheSameRowsOnceRedrawIsOn) {
+    // More rows than fit, in no order, case mixed: the sort and the scroll bar both work.
+    std::vector<std::string> rows;
+    for (int i = 0; i < 26; ++i) {
+        const char letter = static_cast<char>((i % 2 ? 'A' : 'a') + i * 7 % 26);
+        rows.push_back(std::string(1, letter) + " row " + std::to_string(i));
+    }
+    HWND listBox = add(ControlKind::ListBox, 0);
+    ShowWindow(windowOf(dialog), SW_SHOW);
+    UpdateWindow(windowOf(dialog));
+    const std::vector<COLORREF> empty = pixelsOf(listBox);
+
+    setControlRedraw(dialog, ID, false);
+    refill(dialog, rows);
+    UpdateWindow(windowOf(dialog));
+    EXPECT_TRUE(pixelsOf(listBox) == empty) << "rows were painted while redraw was off";
+    setControlRedraw(dialog, ID, true);
+    UpdateWindow(windowOf(dialog));
+    EXPECT_FALSE(pixelsOf(listBox) == empty) << "the new rows do not show";
+    EXPECT_TRUE(IsWindowVisible(listBox));
+
+    const std::vector<std::string> refilled = listBoxRows(listBox);
+    EXPECT_EQ(rows.size(), refilled.size());
+    SendMessageA(listBox, LB_SETCURSEL, 3, 0);
+    refill(dialog, rows);
+    EXPECT_EQ(listBoxRows(listBox), refilled) << "differs from a plain refill";
+    EXPECT_EQ(LB_ERR, SendMessageA(listBox, LB_GETCURSEL, 0, 0));
+
+    SendMessageA(listBox, LB_SETCURSEL, 3, 0);
+    setControlRedraw(dialog, ID, false);
+    refill(dialog, rows);
+    setControlRedraw(dialog, ID, true);
+    EXPECT_EQ(listBoxRows(listBox), refilled);
+    EXPECT_EQ(LB_ERR, SendMessageA(listBox, LB_GETCURSEL, 0, 0));
+}
+
 TEST_F(Controls, SelectedTextIsTheRowAsAddedOrEmpty) {
     const std::vector<std::string> rows = {"", " Spaced  Row ", "other"};
     HWND listBox = add(ControlKind::ListBox, WS_VSCROLL, 0, &rows);
