@@ -137,7 +137,12 @@ TEST_F(PickerTest, BlankTextIsRefusedAndThePickerStaysOpen) {
     EXPECT_EQ(ERROR_STYLE, fakeui::messages()[0].style);
     EXPECT_EQ(0, varnCount);
     EXPECT_FALSE(varnListChanged);
-    EXPECT_EQ(1u, fakeui::countCalls("listBoxReset"));  // rebuilt after the close box too
+    // Rebuilt after the close box too, with redrawing off meanwhile.
+    const std::string listBox = std::to_string(mainDialog) + " 555";
+    EXPECT_EQ(1u, fakeui::countCalls("listBoxReset " + listBox));
+    EXPECT_EQ(fakeui::firstCall("setControlRedraw " + listBox + " 0") + 1,
+              fakeui::firstCall("listBoxReset " + listBox));
+    EXPECT_FALSE(fakeui::findControl(mainDialog, IDC_VARN_LIST)->redrawOff);
 }
 
 TEST_F(PickerTest, AFullListOpensNoPickerAndTwoPickersNeverPassTheMaximum) {
