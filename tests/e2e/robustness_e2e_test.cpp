@@ -1,0 +1,145 @@
+// What the world may throw at the real brimlock.exe: a list file of random
+// bytes, a list file another program holds, more windows than the snapshot
+// holds. In every case the program runs, and nothing in the list is lost.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+// <windows.h> names a cursor IDC_HELP; here it is the help button's id.
+#undef IDC_HELP
+#include "app/main_controls.h"
+#include "e2e/brimlock_e2e_fixture.h"
+#include "list/picker.h"
+
+namespace {
+
+// The list as the program must write it back, from the file's bytes, by the
+// read rules written out plainly: lines end at CR (an LF right after it
+// belongs to the end), Ctrl-Z ends the file, blank lines go, 1,000 at most.
+std::string writtenBack(const std::string& file) {
+    std::string out;
+    std::string line;
+    int count = 0;
+    const auto endLine = [&] {
+        if (line.find_first_not_of(' ') != std::string::npos && count < 1000) {
+            out += line + "\r\n";
+            ++count;
+        }
+        line.clear();
+    };
+    for (std::size_t i = 0; i < file.size() && file[i] != '\x1A'; ++i) {
+        if (file[i] == '\r') {
+            endLine();
+            if (i + 1 < file.size() && file[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            line += file[i];
+        }
+    }
+    endLine();
+    return out;
+}
+
+class RobustnessE2eTest : public BrimlockE2eTest {};
+
+TEST_F(RobustnessE2eTest, AListFileOfRandomBytesIsWrittenBackEntryForEntry) {
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        // Short lines, so that more than 1,000 of them come before the one
+        // Ctrl-Z near the end; every byte value occurs.
+        std::string bytes;
+        while (bytes.size() < 24000) {
+            const unsigned value = random() % 256;
+            bytes += value == 0x1A ? '\r' : static_cast<char>(value);
+            if (random() % 8 == 0) {
+                bytes += random() % 2 ? "\r\n" : "\r";
+            }
+        }
+        bytes.insert(bytes.size() - 100, 1, '\x1A');
+        startWith(bytes);
+        ASSERT_TRUE(brimlock.closeAndWait());
+        EXPECT_EQ(0u, brimlock.exitCode());
+        const std::string expected = writtenBack(bytes);
+        EXPECT_EQ(expected, readWholeFile(folder.file("brimlock.ini")));
+    }
+}
+
+// Another program holds the list file without sharing: at start the program
+// runs with an empty list and leaves the file alone; at exit it cannot write
+// and the file keeps what it held.
+TEST_F(RobustnessE2eTest, AListFileHeldByAnotherProgramIsNotDamaged) {
+    const std::string content = "kept\r\nas it was\n";
+    for (const bool heldAtStart : {true, false}) {
+        SCOPED_TRACE(heldAtStart ? "held at start" : "held at exit");
+        ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"), content));
+        HANDLE held = INVALID_HANDLE_VALUE;
+        const auto hold = [&] {
+            held = CreateFileA(folder.file("brimlock.ini").c_str(), GENERIC_READ, 0, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            ASSERT_NE(INVALID_HANDLE_VALUE, held);
+        };
+        if (heldAtStart) {
+            hold();
+        }
+        ASSERT_TRUE(brimlock.start(folder.path()));
+        window = brimlock.waitForMainWindow();
+        ASSERT_NE(nullptr, window);
+        EXPECT_EQ(heldAtStart ? 0 : 2, SendMessageA(control(IDC_VARN_LIST), LB_GETCOUNT, 0, 0));
+        if (heldAtStart) {
+            CloseHandle(held);
+        } else {
+            hold();
+        }
+        ASSERT_TRUE(brimlock.closeAndWait());
+        EXPECT_EQ(0u, brimlock.exitCode());
+        if (!heldAtStart) {
+            CloseHandle(held);
+        }
+        EXPECT_EQ(content, readWholeFile(folder.file("brimlock.ini")));
+    }
+}
+
+LRESULT CALLBACK plainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(RobustnessE2eTest, ThePickerOffersTheFirstThousandOfMoreWindows) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = plainWindow;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "BrimlockManyWindows";
+    RegisterClassA(&windowClass);
+    std::vector<HWND> windows;
+    for (int i = 0; i < 1100; ++i) {
+        const std::string caption = "Many windows " + std::to_string(i);
+        windows.push_back(CreateWindowExA(WS_EX_NOACTIVATE, windowClass.lpszClassName,
+                                          caption.c_str(), WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                          nullptr, nullptr, windowClass.hInstance, nullptr));
+    }
+    startWith("");
+    // The first sweep has run once the countdown counts down from the delay.
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const std::string shown = textOf(control(IDC_ACTIVATE));
+            return shown.rfind("Active: ", 0) == 0 && std::atof(shown.c_str() + 8) > 0.5;
+        },
+        15000));
+    click(IDC_ADD_VARN);
+    HWND picker = waitForDialog(brimlock.processId(), "Enter New varn");
+    ASSERT_NE(nullptr, picker);
+    EXPECT_EQ(1000, SendMessageA(GetDlgItem(picker, IDC_PICK_WINDOWS), LB_GETCOUNT, 0, 0));
+    PostMessageA(picker, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(brimlock.closeAndWait());
+    for (HWND each : windows) {
+        DestroyWindow(each);
+    }
+}
+
+}  // namespace
