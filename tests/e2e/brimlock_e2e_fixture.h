@@ -15,6 +15,11 @@ class BrimlockE2eTest : public ::testing::Test {
   protected:
     void startWith(const std::string& listFile, WORD showCommand = SW_SHOWNORMAL) {
         ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"), listFile));
+        start(showCommand);
+    }
+
+    // In the folder as it is.
+    void start(WORD showCommand = SW_SHOWNORMAL) {
         ASSERT_TRUE(brimlock.start(folder.path(), "", showCommand));
         window = brimlock.waitForMainWindow();
         ASSERT_NE(nullptr, window);

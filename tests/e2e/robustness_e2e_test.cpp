@@ -88,9 +88,7 @@ TEST_F(RobustnessE2eTest, AListFileHeldByAnotherProgramIsNotDamaged) {
         if (heldAtStart) {
             hold();
         }
-        ASSERT_TRUE(brimlock.start(folder.path()));
-        window = brimlock.waitForMainWindow();
-        ASSERT_NE(nullptr, window);
+        start();
         EXPECT_EQ(heldAtStart ? 0 : 2, SendMessageA(control(IDC_VARN_LIST), LB_GETCOUNT, 0, 0));
         if (heldAtStart) {
             CloseHandle(held);
