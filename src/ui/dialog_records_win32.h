@@ -20,6 +20,7 @@ struct DialogRecord {
     bool modal = false;
     bool closing = false;  // endDialog has sent WM_CLOSE and not yet destroyed the window
     std::int32_t* resultSlot = nullptr;
+    HWND focus = nullptr;  // the control that gets the focus when the dialog is next activated
     std::map<HWND, ControlRecord> controls;
 };
 
@@ -41,3 +42,12 @@ DialogRecord* findDialogRecord(HWND dialog);
 HWND startModalRun(HWND dialog, DialogHandler handler, std::int32_t* resultSlot);
 // Dispatches every message of the thread until the dialog no longer exists.
 void runModalLoop(HWND dialog, HWND owner);
+
+// Where the keyboard goes in the service's dialogs, which answer WM_ACTIVATE
+// themselves; called with every message of a dialog before anything else.
+// Losing activation (or being minimised) remembers the focused control;
+// activation gives it the focus back, or to the first tab-stop control when
+// none is remembered (a dialog that opens).
+void keepKeyboardPlace(HWND dialog, UINT message, WPARAM wParam);
+// The service's dialog that is active now, null when none is.
+HWND activeServiceDialog();
