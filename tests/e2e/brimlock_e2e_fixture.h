@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "support/remote_window_win32.h"
@@ -26,6 +27,17 @@ class BrimlockE2eTest : public ::testing::Test {
     }
 
     HWND control(int id) const { return GetDlgItem(window, id); }
+
+    // True once a sweep has run: the countdown (id 339) then counts down from
+    // the delay rather than showing 0.
+    bool waitForSweep(DWORD milliseconds = 10000) {
+        return waitUntil(
+            [&] {
+                const std::string shown = textOf(control(339));
+                return shown.rfind("Active: ", 0) == 0 && std::atof(shown.c_str() + 8) > 0.5;
+            },
+            milliseconds);
+    }
 
     // Posted as the button would post it: a click may open a modal window.
     void click(int id) {

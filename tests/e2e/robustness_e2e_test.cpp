@@ -122,13 +122,7 @@ TEST_F(RobustnessE2eTest, ThePickerOffersTheFirstThousandOfMoreWindows) {
                                           nullptr, nullptr, windowClass.hInstance, nullptr));
     }
     startWith("");
-    // The first sweep has run once the countdown counts down from the delay.
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            const std::string shown = textOf(control(IDC_ACTIVATE));
-            return shown.rfind("Active: ", 0) == 0 && std::atof(shown.c_str() + 8) > 0.5;
-        },
-        15000));
+    ASSERT_TRUE(waitForSweep(15000));
     click(IDC_ADD_VARN);
     HWND picker = waitForDialog(brimlock.processId(), "Enter New varn");
     ASSERT_NE(nullptr, picker);

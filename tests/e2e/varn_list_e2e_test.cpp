@@ -53,12 +53,7 @@ TEST_F(VarnListE2eTest, APickedCaptionShortenedIsAddedAndItsWindowClosedByTheNex
     PostMessageA(prompt, WM_COMMAND, IDOK, 0);
 
     // The picker offers what the last sweep saw: wait for the first one.
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            const std::string shown = textOf(control(IDC_ACTIVATE));
-            return shown.rfind("Active: ", 0) == 0 && std::atof(shown.c_str() + 8) > 0.5;
-        },
-        5000));
+    ASSERT_TRUE(waitForSweep());
     click(IDC_ADD_VARN);
     HWND picker = waitFor("Enter New varn");
     ASSERT_NE(nullptr, picker);
