@@ -79,23 +79,23 @@ bool writeAll(FileHandle file, const std::string& content) {
     return writeFile(file, content.data(), content.size(), &written) && written == content.size();
 }
 
-// Writes content from the start of the file and only then cuts the file
-// after it, so a failure never leaves it shorter than both contents.
-bool rewrite(FileHandle file, const std::string& content) {
-    return moveToStart(file) && writeAll(file, content) && cutFile(file) && flushFile(file);
-}
-
 // The way left in a folder that takes no new file. The old bytes are read
-// first and put back when writing fails: overwriting bytes the file already
-// has needs no room, so that works even on a full disk. Closes the file.
+// first and put back when anything fails: overwriting bytes the file already
+// has needs no room, so that works even on a full disk. The file is cut only
+// where the new list is shorter, and only once all of it is written, so a
+// failing cut never leaves it grown past the old list. Closes the file.
 SaveResult writeInPlace(FileHandle listFile, const std::string& content) {
     std::string old;
     SaveResult result = SaveResult::WriteFailed;
     if (moveToStart(listFile) && readToEnd(listFile, old, false)) {
-        if (rewrite(listFile, content)) {
+        if (moveToStart(listFile) && writeAll(listFile, content) &&
+            (content.size() >= old.size() || cutFile(listFile)) && flushFile(listFile)) {
             result = SaveResult::Saved;
         } else {
-            rewrite(listFile, old);
+            moveToStart(listFile);
+            writeAll(listFile, old);
+            cutFile(listFile);  // needed only where the new bytes went past the old end
+            flushFile(listFile);
         }
     }
     closeFile(listFile);
