@@ -1,5 +1,6 @@
 #include "app/state.h"
 
+#include "app/shutdown.h"
 #include "list/list_file.h"
 #include "list/varn_list.h"
 #include "sweep/close_commands.h"
@@ -10,6 +11,7 @@ WindowHandle mainDialog;
 float delaySeconds;
 std::int16_t isActive;
 float lastSweepTime;
+bool listSavedForSessionEnd;
 
 std::vector<std::string> varnList;
 std::int16_t varnCount;
@@ -28,6 +30,7 @@ void resetProgramState() {
     isActive = 1;
     // Farther before every time of day than any delay: the first tick sweeps.
     lastSweepTime = -10000.0f;
+    listSavedForSessionEnd = false;
 
     varnList.assign(MAX_VARNS + 1, std::string());
     varnCount = 0;

@@ -3,7 +3,8 @@
 // and given its initial value there, by resetProgramState, and nowhere else.
 // The settings below are declared here; the rest where the subsystem that
 // keeps it is: the varn list (list/varn_list.h), whether the list file was
-// read whole (list/list_file.h), the window snapshot (sweep/snapshot.h), the
+// read whole (list/list_file.h), whether the session's end saved the list
+// (app/shutdown.h), the window snapshot (sweep/snapshot.h), the
 // sweep's guard (sweep/sweep.h) and the close commands in flight
 // (sweep/close_commands.h).
 #include <cstdint>

@@ -31,9 +31,9 @@ void addLine(const char* begin, const char* end) {
     varnList[varnCount].assign(begin, end);
 }
 
-// Reads until the end of the file or the first Ctrl-Z. Returns false on a read
-// error; content then holds what arrived before it.
-bool readUpToEndOfFile(FileHandle file, std::string& content) {
+// Reads until the end of the file or, when stopAtCtrlZ, the first Ctrl-Z.
+// Returns false on a read error; content then holds what arrived before it.
+bool readToEnd(FileHandle file, std::string& content, bool stopAtCtrlZ) {
     char chunk[64 * 1024];
     for (;;) {
         std::size_t got = 0;
@@ -43,7 +43,7 @@ bool readUpToEndOfFile(FileHandle file, std::string& content) {
         if (got == 0) {
             return true;
         }
-        const void* stop = std::memchr(chunk, END_OF_FILE, got);
+        const void* stop = stopAtCtrlZ ? std::memchr(chunk, END_OF_FILE, got) : nullptr;
         if (stop != nullptr) {
             content.append(chunk, static_cast<const char*>(stop) - chunk);
             return true;
@@ -79,13 +79,36 @@ bool writeAll(FileHandle file, const std::string& content) {
     return writeFile(file, content.data(), content.size(), &written) && written == content.size();
 }
 
+// The way left in a folder that takes no new file. The old bytes are read
+// first and put back when anything fails: overwriting bytes the file already
+// has needs no room, so that works even on a full disk. The file is cut only
+// where the new list is shorter, and only once all of it is written, so a
+// failing cut never leaves it grown past the old list. Closes the file.
+SaveResult writeInPlace(FileHandle listFile, const std::string& content) {
+    std::string old;
+    SaveResult result = SaveResult::WriteFailed;
+    if (moveToStart(listFile) && readToEnd(listFile, old, false)) {
+        if (moveToStart(listFile) && writeAll(listFile, content) &&
+            (content.size() >= old.size() || cutFile(listFile)) && flushFile(listFile)) {
+            result = SaveResult::Saved;
+        } else {
+            moveToStart(listFile);
+            writeAll(listFile, old);
+            cutFile(listFile);  // needed only where the new bytes went past the old end
+            flushFile(listFile);
+        }
+    }
+    closeFile(listFile);
+    return result;
+}
+
 // A temporary file left by an earlier save that failed half way is
 // replaced; one that cannot be (read-only, held open) is removed first.
-FileHandle openTemporaryFile() {
-    FileHandle file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary);
+FileHandle openTemporaryFile(bool* accessDenied) {
+    FileHandle file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, accessDenied);
     if (file == INVALID_FILE && fileExists(TEMPORARY_FILE_NAME) &&
         deleteFile(TEMPORARY_FILE_NAME)) {
-        file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary);
+        file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, accessDenied);
     }
     return file;
 }
@@ -126,7 +149,7 @@ void loadVarnList() {
         return;
     }
     std::string content;
-    const bool readWhole = readUpToEndOfFile(file, content);
+    const bool readWhole = readToEnd(file, content, true);
     closeFile(file);
     // After a read error the unfinished last line may be cut short: keep only
     // lines whose end was seen, and keep the file from being overwritten.
@@ -134,38 +157,45 @@ void loadVarnList() {
     addLines(content, readWhole);
 }
 
-void saveVarnList() {
-    if (!listFileReadWhole || isReadOnlyFile(LIST_FILE_NAME)) {
-        return;
+SaveResult saveVarnList() {
+    if (!listFileReadWhole) {
+        return SaveResult::NotReadWhole;
+    }
+    if (isReadOnlyFile(LIST_FILE_NAME)) {
+        return SaveResult::ReadOnly;
     }
     const std::string content = writtenForm();
 
     // Held without sharing for the whole save, so no other program writes it
-    // meanwhile; failing to open it (read-only, locked) leaves it as it was.
+    // meanwhile; failing to open it (locked) leaves it as it was.
     FileHandle listFile = openFile(LIST_FILE_NAME, FileOpenMode::Write);
     if (listFile == INVALID_FILE) {
-        return;
+        return SaveResult::CannotOpen;
     }
 
-    FileHandle temporary = openTemporaryFile();
+    bool accessDenied = false;
+    FileHandle temporary = openTemporaryFile(&accessDenied);
     if (temporary == INVALID_FILE) {
-        if (fileExists(TEMPORARY_FILE_NAME)) {
-            closeFile(listFile);  // a temporary file we cannot replace: keep the list as it is
-            return;
+        const bool inTheWay = fileExists(TEMPORARY_FILE_NAME);
+        if (accessDenied && !inTheWay) {
+            return writeInPlace(listFile, content);  // the folder takes no new file
         }
-        // The folder takes no new file: the only way left is writing in place.
-        moveToStart(listFile);
-        cutFile(listFile);
-        writeAll(listFile, content);
+        // Any other cause may pass; writing in place would risk the list for nothing.
         closeFile(listFile);
-        return;
+        return inTheWay ? SaveResult::TemporaryInTheWay : SaveResult::CannotCreateTemporary;
     }
 
     const bool complete = writeAll(temporary, content) && flushFile(temporary);
     closeFile(temporary);
     // The rename cannot replace a file that is still open.
     closeFile(listFile);
-    if (!complete || !replaceFile(TEMPORARY_FILE_NAME, LIST_FILE_NAME)) {
+    if (!complete) {
         deleteFile(TEMPORARY_FILE_NAME);
+        return SaveResult::WriteFailed;
     }
+    if (!replaceFile(TEMPORARY_FILE_NAME, LIST_FILE_NAME)) {
+        deleteFile(TEMPORARY_FILE_NAME);
+        return SaveResult::ReplaceFailed;
+    }
+    return SaveResult::Saved;
 }

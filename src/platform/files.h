@@ -12,11 +12,13 @@ constexpr FileHandle INVALID_FILE = -1;
 enum class FileOpenMode {
     EnsureExists,     // GENERIC_READ | GENERIC_WRITE, share read and write, OPEN_ALWAYS
     Read,             // GENERIC_READ, share read and write, OPEN_EXISTING
-    Write,            // GENERIC_WRITE, no sharing, OPEN_ALWAYS
+    Write,            // GENERIC_READ | GENERIC_WRITE, no sharing, OPEN_ALWAYS
     CreateTemporary,  // GENERIC_WRITE, no sharing, CREATE_ALWAYS
 };
 
-FileHandle openFile(const std::string& name, FileOpenMode mode);
+// On failure, *accessDenied (when given) tells a refusal of access (a folder
+// that takes no new file, a read-only file) from every other cause.
+FileHandle openFile(const std::string& name, FileOpenMode mode, bool* accessDenied = nullptr);
 // Reads up to size bytes; *got is what arrived, 0 at the end of the file.
 bool readFile(FileHandle file, char* buffer, std::size_t size, std::size_t* got);
 // *written is what reached the file, which may be less than size on failure.

@@ -15,7 +15,7 @@ constexpr std::size_t MAX_CHUNK = 1 << 20;
 
 }  // namespace
 
-FileHandle openFile(const std::string& name, FileOpenMode mode) {
+FileHandle openFile(const std::string& name, FileOpenMode mode, bool* accessDenied) {
     DWORD access = 0;
     DWORD sharing = 0;
     DWORD creation = 0;
@@ -31,7 +31,8 @@ FileHandle openFile(const std::string& name, FileOpenMode mode) {
             creation = OPEN_EXISTING;
             break;
         case FileOpenMode::Write:
-            access = GENERIC_WRITE;
+            // Read as well: writing in place keeps the old bytes to put back.
+            access = GENERIC_READ | GENERIC_WRITE;
             creation = OPEN_ALWAYS;
             break;
         case FileOpenMode::CreateTemporary:
@@ -41,6 +42,9 @@ FileHandle openFile(const std::string& name, FileOpenMode mode) {
     }
     HANDLE file = CreateFileA(name.c_str(), access, sharing, nullptr, creation,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (accessDenied != nullptr) {
+        *accessDenied = file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED;
+    }
     return reinterpret_cast<FileHandle>(file);  // INVALID_HANDLE_VALUE is INVALID_FILE
 }
 

@@ -314,6 +314,11 @@ double readBasedInteger(const std::string& text, std::size_t i) {
             value = (value << bitsPerDigit) | static_cast<unsigned>(digit);
         } else {
             addSaturated(droppedBits, bitsPerDigit);
+            // A dropped digit that is not 0 still decides a tie when the kept
+            // value is rounded to a double: it stands in as a sticky lowest
+            // bit, far below the 53 that stay, since the kept value has at
+            // least 60 bits by now.
+            value |= digit != 0 ? 1 : 0;
         }
     }
     // ldexp gives HUGE_VAL beyond the range, without undefined behaviour.

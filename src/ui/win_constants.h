@@ -12,6 +12,12 @@
 #ifndef WM_CLOSE
 #define WM_CLOSE 0x0010
 #endif
+#ifndef WM_QUERYENDSESSION
+#define WM_QUERYENDSESSION 0x0011
+#endif
+#ifndef WM_ENDSESSION
+#define WM_ENDSESSION 0x0016
+#endif
 #ifndef WM_INITDIALOG
 #define WM_INITDIALOG 0x0110
 #endif
@@ -36,6 +42,12 @@
 #ifndef IDOK
 #define IDOK 1
 #endif
+#ifndef IDCANCEL
+#define IDCANCEL 2
+#endif
+#ifndef IDRETRY
+#define IDRETRY 4
+#endif
 
 #ifndef WS_SYSMENU
 #define WS_SYSMENU 0x00080000L
@@ -52,6 +64,9 @@
 
 #ifndef MB_OK
 #define MB_OK 0x00000000L
+#endif
+#ifndef MB_RETRYCANCEL
+#define MB_RETRYCANCEL 0x00000005L
 #endif
 #ifndef MB_ICONHAND
 #define MB_ICONHAND 0x00000010L

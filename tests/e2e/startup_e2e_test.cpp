@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "e2e/brimlock_e2e_fixture.h"
 #include "support/test_process_win32.h"
 #include "support/temp_folder_win32.h"
 
@@ -31,6 +32,25 @@ TEST(StartupE2eTest, ExistingListIsRewrittenInTheWrittenForm) {
                                "Zeta\r\n   \r\n\r\n  alpha \rbeta\nline\x1Agone\r\n"));
     EXPECT_EQ(0u, runToTheEnd(folder, "/ignored --options"));
     EXPECT_EQ("Zeta\r\n  alpha \r\nbeta\nline\r\n", readWholeFile(folder.file("brimlock.ini")));
+    EXPECT_FALSE(fileExists(folder.file("brimlock.ini.tmp")));
+}
+
+using SessionEndE2eTest = BrimlockE2eTest;
+
+// Windows asks every program whether the session may end, tells it that it
+// ends, and then ends the process without closing its windows.
+TEST_F(SessionEndE2eTest, LogOffIsNeverHeldUpAndTheListIsSavedBeforeTheProcessEnds) {
+    const std::string original = "Zeta\rline\nx\r\n  \r\n";
+    startWith(original);
+    DWORD_PTR answer = 0;
+    ASSERT_NE(0, SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                     SMTO_ABORTIFHUNG, 5000, &answer));
+    EXPECT_EQ(static_cast<DWORD_PTR>(TRUE), answer);
+    EXPECT_EQ(original, readWholeFile(folder.file("brimlock.ini")));
+    ASSERT_NE(0, SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
+                                     SMTO_ABORTIFHUNG, 5000, &answer));
+    brimlock.end();
+    EXPECT_EQ("Zeta\r\nline\nx\r\n", readWholeFile(folder.file("brimlock.ini")));
     EXPECT_FALSE(fileExists(folder.file("brimlock.ini.tmp")));
 }
 

@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr std::size_t NO_LIMIT = static_cast<std::size_t>(-1);
+
 struct StoredFile {
     std::string bytes;
     bool readOnly = false;
@@ -24,10 +26,13 @@ struct Store {
     std::map<FileHandle, OpenFile> open;
     FileHandle nextHandle = 100;
     std::set<std::pair<std::string, FileOpenMode>> refusedOpens;
-    std::size_t readLimit = static_cast<std::size_t>(-1);
-    std::size_t writeLimit = static_cast<std::size_t>(-1);
+    std::size_t readLimit = NO_LIMIT;
+    std::size_t room = NO_LIMIT;          // bytes the files may still grow by
+    std::size_t writeFaultAt = NO_LIMIT;  // the passing fault, until it has struck
     std::size_t bytesRead = 0;
     std::size_t bytesWritten = 0;
+    bool flushesFail = false;
+    bool cutsFail = false;
     bool newFilesRefused = false;
     bool replaceRefused = false;
     std::vector<std::string> calls;
@@ -113,8 +118,20 @@ void failReadsAfter(std::size_t bytes) {
     store.readLimit = bytes;
 }
 
-void failWritesAfter(std::size_t bytes) {
-    store.writeLimit = bytes;
+void diskFullAfter(std::size_t bytes) {
+    store.room = bytes;
+}
+
+void failWriteAt(std::size_t bytes) {
+    store.writeFaultAt = bytes;
+}
+
+void failFlushes() {
+    store.flushesFail = true;
+}
+
+void failCuts() {
+    store.cutsFail = true;
 }
 
 void refuseNewFiles() {
@@ -135,17 +152,27 @@ const std::vector<std::string>& calls() {
 
 }  // namespace fakefs
 
-FileHandle openFile(const std::string& name, FileOpenMode mode) {
+FileHandle openFile(const std::string& name, FileOpenMode mode, bool* accessDenied) {
     store.calls.push_back("open " + name + " " + modeName(mode));
+    bool denied = false;
+    if (accessDenied == nullptr) {
+        accessDenied = &denied;
+    }
+    *accessDenied = false;
     const bool present = store.files.count(name) != 0;
     if (store.refusedOpens.count({name, mode}) != 0 || !sharingAllows(name, mode)) {
         return INVALID_FILE;
     }
     if (present && writes(mode) && store.files[name].readOnly) {
+        *accessDenied = true;
         return INVALID_FILE;
     }
     if (!present) {
-        if (mode == FileOpenMode::Read || store.newFilesRefused) {
+        if (mode == FileOpenMode::Read) {
+            return INVALID_FILE;
+        }
+        if (store.newFilesRefused) {
+            *accessDenied = true;
             return INVALID_FILE;
         }
         store.files[name] = StoredFile();
@@ -181,9 +208,17 @@ bool writeFile(FileHandle handle, const char* data, std::size_t size, std::size_
     if (file == nullptr || !writes(file->mode)) {
         return false;
     }
-    const std::size_t count =
-        std::min(size, store.writeLimit - std::min(store.bytesWritten, store.writeLimit));
     std::string& bytes = store.files[file->name].bytes;
+    const std::size_t overwritten =
+        std::min(size, bytes.size() - std::min(file->position, bytes.size()));
+    std::size_t count = overwritten + std::min(size - overwritten, store.room);
+    if (store.writeFaultAt != NO_LIMIT && store.bytesWritten + count > store.writeFaultAt) {
+        count = store.writeFaultAt - std::min(store.bytesWritten, store.writeFaultAt);
+        store.writeFaultAt = NO_LIMIT;
+    }
+    if (count > overwritten) {
+        store.room -= std::min(store.room, count - overwritten);
+    }
     if (file->position == bytes.size()) {
         bytes.append(data, count);
     } else {
@@ -207,7 +242,8 @@ bool moveToStart(FileHandle handle) {
 
 bool cutFile(FileHandle handle) {
     OpenFile* file = find(handle);
-    if (file == nullptr || !writes(file->mode)) {
+    if (file == nullptr || !writes(file->mode) || store.cutsFail) {
+        store.calls.push_back("cut failed");
         return false;
     }
     store.calls.push_back("cut " + file->name);
@@ -216,7 +252,7 @@ bool cutFile(FileHandle handle) {
 }
 
 bool flushFile(FileHandle handle) {
-    return find(handle) != nullptr;
+    return find(handle) != nullptr && !store.flushesFail;
 }
 
 void closeFile(FileHandle handle) {

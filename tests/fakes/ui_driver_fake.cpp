@@ -22,7 +22,11 @@ void queuePromptAnswer(const std::string& answer, Action whileOpen) {
 }
 
 void queueMessageAction(Action whileOpen) {
-    state.messageScript.push_back(std::move(whileOpen));
+    state.messageScript.push_back(ScriptedMessage{IDOK, std::move(whileOpen)});
+}
+
+void queueMessageAnswer(int button, Action whileOpen) {
+    state.messageScript.push_back(ScriptedMessage{button, std::move(whileOpen)});
 }
 
 std::int32_t sendMessage(WindowHandle dialog, unsigned message, MessageWParam wParam,

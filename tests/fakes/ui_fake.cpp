@@ -49,6 +49,7 @@ namespace {
 
 constexpr std::size_t PROMPT_ANSWER_LIMIT = 255;
 constexpr std::size_t CAPTION_LIMIT = 256;
+constexpr std::uint32_t MESSAGE_BUTTONS = 0xF;  // MB_TYPEMASK
 
 std::uint32_t defaultStyle(ControlKind kind) {
     switch (kind) {
@@ -330,18 +331,22 @@ std::string showPrompt(const std::string& prompt, const std::string& title,
 int showMessage(const std::string& text, const std::string& title, std::uint32_t style) {
     log("showMessage " + title + ": " + text);
     state.messages.push_back(fakeui::Message{text, title, style});
-    fakeui::Action whileOpen;
+    ScriptedMessage script{IDOK, nullptr};
     if (!state.messageScript.empty()) {
-        whileOpen = std::move(state.messageScript.front());
+        script = std::move(state.messageScript.front());
         state.messageScript.pop_front();
+    } else if ((style & MESSAGE_BUTTONS) != MB_OK) {
+        state.faults.push_back("message \"" + title +
+                               "\" had no scripted answer; the fake pressed Cancel");
+        script.button = IDCANCEL;
     }
     ++state.openMessages;
-    if (whileOpen) {
-        whileOpen();
+    if (script.whileOpen) {
+        script.whileOpen();
     }
     --state.openMessages;
-    log("message closed " + title);
-    return IDOK;
+    log("message closed " + title + " " + std::to_string(script.button));
+    return script.button;
 }
 
 void setTimer(WindowHandle window, unsigned id, unsigned periodMs) {

@@ -16,10 +16,13 @@
 //   may fire ticks, click main-window buttons, open more prompts or close the
 //   main window) and then returns that answer.
 // - showMessage runs the next queued "while open" action, if any, and returns
-//   IDOK. While it is open clicks are refused, as a task-modal message box
-//   disables the program's windows; timer ticks still arrive.
+//   the button queued with it: IDOK when none was, or when nothing was queued
+//   for a box whose only button is OK. While it is open clicks are refused, as
+//   a task-modal message box disables the program's windows; timer ticks
+//   still arrive.
 // A wait with no script left is a fault: it is recorded in faults() and the
-// fake closes the dialog (or cancels the prompt) so that no test hangs.
+// fake closes the dialog (or cancels the prompt, or presses Cancel in a box
+// with a choice) so that no test hangs.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -91,6 +94,8 @@ void queueUserStep(Action step);
 // Cancel, Esc and the close box, which the caller cannot tell apart.
 void queuePromptAnswer(const std::string& answer, Action whileOpen = nullptr);
 void queueMessageAction(Action whileOpen);
+// button is the one pressed to close the box (IDRETRY, IDCANCEL, ...).
+void queueMessageAnswer(int button, Action whileOpen = nullptr);
 
 // Acting on dialogs as Windows or the user would.
 // The dialog procedure's routing; 0 for a dialog that is gone.

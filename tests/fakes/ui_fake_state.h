@@ -15,13 +15,18 @@ struct ScriptedPrompt {
     Action whileOpen;
 };
 
+struct ScriptedMessage {
+    int button;
+    Action whileOpen;
+};
+
 struct State {
     std::map<WindowHandle, Dialog> dialogs;
     std::vector<WindowHandle> order;
     WindowHandle nextHandle = 0x1000;
     std::deque<Action> userSteps;
     std::deque<ScriptedPrompt> promptScript;
-    std::deque<Action> messageScript;
+    std::deque<ScriptedMessage> messageScript;
     std::vector<Prompt> prompts;
     std::vector<Message> messages;
     std::set<WindowHandle> destroying;  // between WM_DESTROY and WM_NCDESTROY

@@ -29,7 +29,7 @@ class ListFileTest : public ::testing::Test {
     static std::string roundTrip(const std::string& bytes) {
         fakefs::setFile(FILE_NAME, bytes);
         loadVarnList();
-        saveVarnList();
+        EXPECT_EQ(SaveResult::Saved, saveVarnList());
         return fakefs::content(FILE_NAME);
     }
 
@@ -139,36 +139,131 @@ TEST_F(ListFileTest, AReadErrorKeepsCompleteLinesAndLeavesTheFileAlone) {
     loadVarnList();
     EXPECT_EQ((std::vector<std::string>{"first"}), loadedVarns());
     varnList[++varnCount] = "added";
-    saveVarnList();
+    EXPECT_EQ(SaveResult::NotReadWhole, saveVarnList());
     EXPECT_EQ(bytes, fakefs::content(FILE_NAME));
 }
 
-// A save that cannot finish, at whatever step, leaves the old list whole and
-// no temporary file.
+// A save that cannot finish, at whatever step, says why and leaves the old
+// list whole and no temporary file.
 TEST_F(ListFileTest, AFailedSaveLeavesTheOldListWhole) {
+    const std::string oldBytes = "old one\r\nold two\r\n";
     const struct {
         const char* what;
         std::function<void()> fault;
+        SaveResult result;
     } cases[] = {
-        {"read-only file", [] { fakefs::setReadOnly(FILE_NAME, true); }},
-        {"held by another program", [] { fakefs::refuseOpen(FILE_NAME, FileOpenMode::Write); }},
-        {"replace refused", [] { fakefs::refuseReplace(); }},
-        {"no byte written", [] { fakefs::failWritesAfter(0); }},
-        {"one byte written", [] { fakefs::failWritesAfter(1); }},
-        {"inside the first line", [] { fakefs::failWritesAfter(7); }},
-        {"before the second line", [] { fakefs::failWritesAfter(12); }},
-        {"inside the second line", [] { fakefs::failWritesAfter(13); }},
+        {"read-only file", [] { fakefs::setReadOnly(FILE_NAME, true); }, SaveResult::ReadOnly},
+        {"held by another program", [] { fakefs::refuseOpen(FILE_NAME, FileOpenMode::Write); },
+         SaveResult::CannotOpen},
+        {"replace refused", [] { fakefs::refuseReplace(); }, SaveResult::ReplaceFailed},
+        {"no byte written", [] { fakefs::diskFullAfter(0); }, SaveResult::WriteFailed},
+        {"inside the second line", [] { fakefs::diskFullAfter(13); }, SaveResult::WriteFailed},
+        {"flush failed", [] { fakefs::failFlushes(); }, SaveResult::WriteFailed},
+        // Any failure to create the temporary file but a refused access.
+        {"temporary file not created",
+         [] { fakefs::refuseOpen("brimlock.ini.tmp", FileOpenMode::CreateTemporary); },
+         SaveResult::CannotCreateTemporary},
+        {"in place, flush failed",
+         [] {
+             fakefs::refuseNewFiles();
+             fakefs::failFlushes();
+         },
+         SaveResult::WriteFailed},
+        {"in place, old bytes not read",
+         [&oldBytes] {
+             fakefs::refuseNewFiles();
+             fakefs::failReadsAfter(oldBytes.size() + 5);  // the load read it whole
+         },
+         SaveResult::WriteFailed},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         SetUp();
-        fakefs::setFile(FILE_NAME, "old one\r\nold two\r\n");
-        c.fault();
+        fakefs::setFile(FILE_NAME, oldBytes);
         setVarns({"new one", "new two"});
-        saveVarnList();
-        EXPECT_EQ("old one\r\nold two\r\n", fakefs::content(FILE_NAME));
+        c.fault();
+        EXPECT_EQ(c.result, saveVarnList());
+        EXPECT_EQ(oldBytes, fakefs::content(FILE_NAME));
         EXPECT_EQ((std::vector<std::string>{FILE_NAME}), fakefs::fileNames());
         EXPECT_EQ(0u, fakefs::openHandleCount());
+    }
+}
+
+// Wherever a write stops, through the temporary file or in place, on a full
+// disk or by a passing fault, the file holds the old list or the new one
+// whole, and the result says which.
+TEST_F(ListFileTest, AWriteFailingAtAnyByteLeavesTheOldListOrTheNewOneWhole) {
+    const std::string oldBytes = "old one\r\nold two\r\n";
+    const std::vector<std::string> lists[] = {{"new"}, {"a longer new one", "and another"}};
+    const struct {
+        const char* what;
+        bool inPlace;
+        bool diskFull;
+    } ways[] = {
+        {"temporary file, disk full", false, true},
+        {"temporary file, passing fault", false, false},
+        {"in place, disk full", true, true},
+        {"in place, passing fault", true, false},
+    };
+    for (const std::vector<std::string>& varns : lists) {
+        std::string newBytes;
+        for (const std::string& varn : varns) {
+            newBytes += varn + "\r\n";
+        }
+        for (const auto& way : ways) {
+            // In place, only the bytes past the old end need room on the disk.
+            const std::size_t needed =
+                way.inPlace && way.diskFull
+                    ? newBytes.size() - std::min(newBytes.size(), oldBytes.size())
+                    : newBytes.size();
+            for (std::size_t at = 0; at <= newBytes.size() + oldBytes.size() + 1; ++at) {
+                SCOPED_TRACE(std::string(way.what) + ", " + std::to_string(newBytes.size()) +
+                             " bytes, fault at " + std::to_string(at));
+                SetUp();
+                fakefs::setFile(FILE_NAME, oldBytes);
+                setVarns(varns);
+                if (way.inPlace) {
+                    fakefs::refuseNewFiles();
+                }
+                if (way.diskFull) {
+                    fakefs::diskFullAfter(at);
+                } else {
+                    fakefs::failWriteAt(at);
+                }
+                const SaveResult result = saveVarnList();
+                EXPECT_EQ(at >= needed, result == SaveResult::Saved);
+                EXPECT_EQ(result == SaveResult::Saved ? newBytes : oldBytes,
+                          fakefs::content(FILE_NAME));
+                EXPECT_EQ((std::vector<std::string>{FILE_NAME}), fakefs::fileNames());
+                EXPECT_EQ(0u, fakefs::openHandleCount());
+            }
+        }
+    }
+}
+
+// A cut is needed only where the new list is shorter than the old one; a
+// failing cut then gets the old list back, and is never needed to undo a
+// longer one. (Found by the list file's fuzz target.)
+TEST_F(ListFileTest, InPlaceAFailingCutNeverLeavesAMixOfTheTwoLists) {
+    const struct {
+        std::vector<std::string> varns;
+        SaveResult result;
+        std::string content;
+    } cases[] = {
+        {{"new"}, SaveResult::WriteFailed, "old one\r\nold two\r\n"},
+        {{"a longer new one", "and another"},
+         SaveResult::Saved,
+         "a longer new one\r\nand another\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.content);
+        SetUp();
+        fakefs::setFile(FILE_NAME, "old one\r\nold two\r\n");
+        setVarns(c.varns);
+        fakefs::refuseNewFiles();
+        fakefs::failCuts();
+        EXPECT_EQ(c.result, saveVarnList());
+        EXPECT_EQ(c.content, fakefs::content(FILE_NAME));
     }
 }
 
@@ -195,7 +290,7 @@ TEST_F(ListFileTest, AFolderThatTakesNoNewFileIsWrittenInPlace) {
     fakefs::setFile(FILE_NAME, "a much longer old content\r\n");
     setVarns({"new"});
     fakefs::refuseNewFiles();
-    saveVarnList();
+    EXPECT_EQ(SaveResult::Saved, saveVarnList());
     EXPECT_EQ("new\r\n", fakefs::content(FILE_NAME));
     EXPECT_EQ((std::vector<std::string>{FILE_NAME}), fakefs::fileNames());
 }
@@ -214,8 +309,8 @@ TEST_F(ListFileTest, AStaleTemporaryFileThatCannotBeReplacedLeavesTheListAlone) 
     fakefs::setReadOnly("brimlock.ini.tmp", true);
     fakefs::setFile(FILE_NAME, "old one\r\nold two\r\n");
     setVarns({"new one", "new two"});
-    fakefs::failWritesAfter(5);
-    saveVarnList();
+    fakefs::diskFullAfter(5);
+    EXPECT_EQ(SaveResult::TemporaryInTheWay, saveVarnList());
     EXPECT_EQ("old one\r\nold two\r\n", fakefs::content(FILE_NAME));
     EXPECT_EQ("leftover", fakefs::content("brimlock.ini.tmp"));
     EXPECT_EQ(0u, fakefs::openHandleCount());
@@ -235,7 +330,7 @@ TEST_F(ListFileTest, AnUnreadableListIsNotOverwritten) {
     fakefs::setFile(FILE_NAME, "kept\r\n");
     fakefs::refuseOpen(FILE_NAME, FileOpenMode::Read);
     setVarns({"added"});
-    saveVarnList();
+    EXPECT_EQ(SaveResult::NotReadWhole, saveVarnList());
     EXPECT_EQ("kept\r\n", fakefs::content(FILE_NAME));
 }
 

@@ -219,6 +219,15 @@ TEST(TextToNumber, KeepsEighteenSignificantDigits) {
     EXPECT_EQ(1.23456789012345678e21, textToNumber("1234567890123456789999"));
 }
 
+// Digits beyond 64 bits are dropped, but one that is not 0 still breaks a
+// tie in the rounding to double. (Found by the fuzz target.)
+TEST(TextToNumber, DroppedDigitsStillRoundTheValue) {
+    EXPECT_EQ(std::ldexp(1.0, 67) + std::ldexp(1.0, 15), textToNumber("&H80000000000004001"));
+    EXPECT_EQ(std::ldexp(1.0, 67), textToNumber("&H80000000000004000"));
+    EXPECT_EQ(std::ldexp(1.0, 66) + std::ldexp(1.0, 14), textToNumber("&O10000000000000000020001"));
+    EXPECT_EQ(6.4016573885583706e+32, textToNumber("&H1F90071000925480bbbbbbbbbbbbzb"));
+}
+
 TEST(TextToNumber, ExponentIsCappedAt9999) {
     std::string tiny = "0." + std::string(9700, '0') + "1";  // 1e-9701
     EXPECT_EQ(1e298, textToNumber(tiny + "e10005"));

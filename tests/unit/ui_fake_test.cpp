@@ -1,7 +1,7 @@
 // What the tests of the handlers take from the fake dialog services without
 // checking it themselves: list boxes that order and select as the real ones
-// do, message boxes that run their scripted action, and a script that cannot
-// run out silently.
+// do, message boxes that run their scripted action and answer, and a script
+// that cannot run out silently.
 #include "fakes/ui_fake.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +58,9 @@ TEST_F(UiFakeTest, AMessageRunsItsActionRefusingClicksWhileTimersStillTick) {
             EXPECT_FALSE(fakeui::closeByUser(dialog));
             EXPECT_TRUE(fakeui::fireTimer(dialog, 5));
         });
-        EXPECT_EQ(IDOK, showMessage("Text", "Title", 0x2040));
+        EXPECT_EQ(IDOK, showMessage("Text", "Title", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL));
+        fakeui::queueMessageAnswer(IDRETRY);
+        EXPECT_EQ(IDRETRY, showMessage("Text", "Title", MB_RETRYCANCEL));
         EXPECT_TRUE(fakeui::clickControl(dialog, 7));
         fakeui::closeByUser(dialog);
     });
@@ -71,7 +73,10 @@ TEST_F(UiFakeTest, RunningOutOfScriptIsAFaultThatDoesNotHang) {
     showModal(dialog, nullptr, nullptr);
     EXPECT_FALSE(fakeui::isAlive(dialog));
     EXPECT_EQ("", showPrompt("Question", "Title", "default", -1, -1));
+    EXPECT_EQ(IDOK, showMessage("Only OK to press", "Title", MB_OK));
     EXPECT_EQ(2u, fakeui::faults().size());
+    EXPECT_EQ(IDCANCEL, showMessage("A choice", "Title", MB_RETRYCANCEL | MB_ICONHAND));
+    EXPECT_EQ(3u, fakeui::faults().size());
 }
 
 }  // namespace

@@ -80,11 +80,16 @@ TEST(FilesWin32Test, ReadOpenDoesNotCreateAndEnsureDoesNotTruncate) {
     EXPECT_EQ("abc", readWholeFile("present.txt"));
 }
 
+// The write open reads as well: writing in place keeps the old bytes first.
 TEST(FilesWin32Test, WriteCutAndReadBack) {
     TempFolder folder;
     ASSERT_TRUE(writeWholeFile("f.txt", "0123456789"));
     FileHandle file = openFile("f.txt", FileOpenMode::Write);
     ASSERT_NE(INVALID_FILE, file);
+    char old[16];
+    std::size_t oldSize = 0;
+    EXPECT_TRUE(readFile(file, old, sizeof old, &oldSize));
+    EXPECT_EQ("0123456789", std::string(old, oldSize));
     EXPECT_TRUE(moveToStart(file));
     EXPECT_TRUE(cutFile(file));
     std::size_t written = 0;
@@ -99,6 +104,25 @@ TEST(FilesWin32Test, WriteCutAndReadBack) {
     EXPECT_TRUE(readFile(file, buffer, sizeof buffer, &got));
     EXPECT_EQ(0u, got);
     closeFile(file);
+}
+
+// Only a refused access may lead a save to write in place.
+TEST(FilesWin32Test, AFailedOpenTellsARefusedAccessFromOtherCauses) {
+    TempFolder folder;
+    ASSERT_TRUE(CreateDirectoryA("folder", nullptr));
+    bool accessDenied = false;
+    EXPECT_EQ(INVALID_FILE, openFile("folder", FileOpenMode::CreateTemporary, &accessDenied));
+    EXPECT_TRUE(accessDenied);
+    EXPECT_EQ(INVALID_FILE,
+              openFile("no such folder\\f.tmp", FileOpenMode::CreateTemporary, &accessDenied));
+    EXPECT_FALSE(accessDenied);
+    FileHandle held = openFile("f.txt", FileOpenMode::Write, &accessDenied);
+    ASSERT_NE(INVALID_FILE, held);
+    EXPECT_FALSE(accessDenied);
+    EXPECT_EQ(INVALID_FILE, openFile("f.txt", FileOpenMode::Write, &accessDenied));
+    EXPECT_FALSE(accessDenied);  // a sharing violation
+    closeFile(held);
+    RemoveDirectoryA("folder");
 }
 
 TEST(FilesWin32Test, ReplaceAndDelete) {

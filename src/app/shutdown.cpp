@@ -1,0 +1,67 @@
+#include "app/shutdown.h"
+
+#include "list/varn_list.h"
+#include "ui/ui.h"
+#include "ui/win_constants.h"
+
+namespace {
+
+const char* failureCause(SaveResult result) {
+    switch (result) {
+        case SaveResult::Saved:
+            break;
+        case SaveResult::NotReadWhole:
+            return "it could not be read whole when Brimlock started, so it is kept as it was";
+        case SaveResult::ReadOnly:
+            return "the file is read-only";
+        case SaveResult::CannotOpen:
+            return "it could not be opened for writing; another program may be using it";
+        case SaveResult::TemporaryInTheWay:
+            return "a brimlock.ini.tmp left beside it could not be replaced";
+        case SaveResult::CannotCreateTemporary:
+            return "brimlock.ini.tmp could not be created beside it";
+        case SaveResult::WriteFailed:
+            return "writing failed; the disk may be full";
+        case SaveResult::ReplaceFailed:
+            return "the new list could not be put in place of the old one";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string saveFailureMessage(SaveResult result) {
+    return std::string("The list of varns could not be saved to ") + LIST_FILE_NAME + ": " +
+           failureCause(result) +
+           ".\n\nRetry saves again. Cancel ends Brimlock without saving, and the varns added, "
+           "edited or removed since it started are lost.";
+}
+
+void saveVarnListAtExit() {
+    for (;;) {
+        const SaveResult result = saveVarnList();
+        if (result == SaveResult::Saved || !varnListChanged) {
+            return;
+        }
+        if (showMessage(saveFailureMessage(result), "Brimlock",
+                        MB_RETRYCANCEL | MB_ICONHAND | MB_TASKMODAL) != IDRETRY) {
+            return;
+        }
+    }
+}
+
+void onSessionEnd(bool ending) {
+    if (!ending) {
+        listSavedForSessionEnd = false;
+        return;
+    }
+    if (listSavedForSessionEnd) {
+        return;
+    }
+    listSavedForSessionEnd = true;
+    // Once in the file, the changes are no longer at risk: a failing save
+    // at a later exit then has nothing to lose.
+    if (saveVarnList() == SaveResult::Saved) {
+        varnListChanged = false;
+    }
+}

@@ -1,0 +1,93 @@
+// The list file's reader and writer on any bytes. What is loaded, saved and
+// loaded again is the same list, and saving is byte-stable after one round.
+// Then a save of another list, with a fault the input chooses, leaves the
+// file holding the old bytes or the new ones whole, as its result says.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/state.h"
+#include "fakes/files_fake.h"
+#include "fuzz/fuzz_check.h"
+#include "list/list_file.h"
+#include "list/varn_list.h"
+
+namespace {
+
+const char* const FILE_NAME = "brimlock.ini";
+
+std::vector<std::string> currentList() {
+    return std::vector<std::string>(varnList.begin() + 1, varnList.begin() + 1 + varnCount);
+}
+
+std::string writtenForm() {
+    std::string bytes;
+    for (int i = 1; i <= varnCount; ++i) {
+        bytes += varnList[i] + "\r\n";
+    }
+    return bytes;
+}
+
+void injectFault(std::uint8_t kind, std::size_t at) {
+    if ((kind & 1) != 0) {
+        fakefs::refuseNewFiles();  // the in-place path
+    }
+    switch ((kind >> 1) % 5) {
+        case 0:
+            fakefs::diskFullAfter(at);
+            break;
+        case 1:
+            fakefs::failWriteAt(at);
+            break;
+        case 2:
+            fakefs::failFlushes();
+            break;
+        case 3:
+            fakefs::failCuts();
+            break;
+        default:
+            fakefs::refuseReplace();
+            break;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    // Taken from the input's end, so a seed is a list file as it stands.
+    const std::uint8_t faultKind = input.ConsumeIntegral<std::uint8_t>();
+    const std::uint16_t faultAt = input.ConsumeIntegral<std::uint16_t>();
+    const std::string bytes = input.ConsumeRemainingBytesAsString();
+
+    fakefs::reset();
+    resetProgramState();
+    fakefs::setFile(FILE_NAME, bytes);
+    loadVarnList();
+    const std::vector<std::string> loaded = currentList();
+    FUZZ_CHECK(saveVarnList() == SaveResult::Saved);
+    const std::string saved = fakefs::content(FILE_NAME);
+    FUZZ_CHECK(saved == writtenForm());
+
+    resetProgramState();
+    loadVarnList();
+    FUZZ_CHECK(currentList() == loaded);
+    FUZZ_CHECK(saveVarnList() == SaveResult::Saved);
+    FUZZ_CHECK(fakefs::content(FILE_NAME) == saved);
+
+    std::reverse(varnList.begin() + 1, varnList.begin() + 1 + varnCount);
+    if (varnCount < MAX_VARNS) {
+        varnList[++varnCount] = "added";
+    }
+    const std::string replacement = writtenForm();
+    injectFault(faultKind, faultAt);
+    const SaveResult result = saveVarnList();
+    FUZZ_CHECK(fakefs::content(FILE_NAME) == (result == SaveResult::Saved ? replacement : saved));
+    FUZZ_CHECK(fakefs::fileNames() == std::vector<std::string>{FILE_NAME});
+    FUZZ_CHECK(fakefs::openHandleCount() == 0);
+    return 0;
+}

@@ -1,0 +1,187 @@
+#include "app/shutdown.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/startup.h"
+#include "list/varn_list.h"
+#include "ui/win_constants.h"
+#include "unit/main_window_harness.h"
+
+namespace {
+
+const std::string FILE_NAME = "brimlock.ini";
+const std::string OLD_LIST = "old\r\n";
+
+class ShutdownTest : public MainWindowFixture {
+  protected:
+    // Runs the whole program with body as the user's first action in the
+    // main window, which is then closed with its close box.
+    static void runWith(const std::function<void()>& body) {
+        fakeui::queueUserStep([body] {
+            body();
+            fakeui::closeByUser(mainDialog);
+        });
+        EXPECT_EQ(0, runBrimlock());
+    }
+
+    // What an add does to the list.
+    static void addVarn(const std::string& varn) {
+        varnList[++varnCount] = varn;
+        varnListChanged = true;
+    }
+
+    static std::int32_t endSession(bool ending) {
+        return fakeui::sendMessage(mainDialog, WM_ENDSESSION, ending ? 1 : 0, 0);
+    }
+};
+
+struct FailureCase {
+    const char* what;
+    std::function<void()> fault;
+    const char* cause;
+};
+
+const FailureCase FAILURES[] = {
+    {"read-only", [] { fakefs::setReadOnly(FILE_NAME, true); }, "the file is read-only"},
+    {"held by another program", [] { fakefs::refuseOpen(FILE_NAME, FileOpenMode::Write); },
+     "it could not be opened for writing; another program may be using it"},
+    {"not read whole at start", [] { fakefs::refuseOpen(FILE_NAME, FileOpenMode::Read); },
+     "it could not be read whole when Brimlock started, so it is kept as it was"},
+    {"disk full", [] { fakefs::diskFullAfter(2); }, "writing failed; the disk may be full"},
+    {"rename refused", [] { fakefs::refuseReplace(); },
+     "the new list could not be put in place of the old one"},
+    {"temporary file in the way",
+     [] {
+         fakefs::setFile("brimlock.ini.tmp", "");
+         fakefs::setReadOnly("brimlock.ini.tmp", true);
+     },
+     "a brimlock.ini.tmp left beside it could not be replaced"},
+    {"temporary file not created",
+     [] { fakefs::refuseOpen("brimlock.ini.tmp", FileOpenMode::CreateTemporary); },
+     "brimlock.ini.tmp could not be created beside it"},
+};
+
+// Changes made in this run would be lost: the user hears why and chooses.
+TEST_F(ShutdownTest, AFailedSaveOfAChangedListAtExitAsksRetryOrCancel) {
+    for (const FailureCase& c : FAILURES) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        fakefs::setFile(FILE_NAME, OLD_LIST);
+        c.fault();
+        fakeui::queueMessageAnswer(IDCANCEL);
+        runWith([] { addVarn("added"); });
+        ASSERT_EQ(1u, fakeui::messages().size());
+        const fakeui::Message& message = fakeui::messages()[0];
+        EXPECT_EQ("Brimlock", message.title);
+        EXPECT_EQ(std::string("The list of varns could not be saved to brimlock.ini: ") + c.cause +
+                      ".\n\nRetry saves again. Cancel ends Brimlock without saving, and the "
+                      "varns added, edited or removed since it started are lost.",
+                  message.text);
+        EXPECT_EQ(static_cast<std::uint32_t>(MB_RETRYCANCEL | MB_ICONHAND | MB_TASKMODAL),
+                  message.style);
+        EXPECT_EQ(OLD_LIST, fakefs::content(FILE_NAME));
+    }
+}
+
+TEST_F(ShutdownTest, AFailedSaveOfAnUnchangedListAtExitIsSilent) {
+    for (const FailureCase& c : FAILURES) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        fakefs::setFile(FILE_NAME, OLD_LIST);
+        c.fault();
+        runWith([] {});
+        EXPECT_TRUE(fakeui::messages().empty());
+        EXPECT_EQ(OLD_LIST, fakefs::content(FILE_NAME));
+    }
+}
+
+TEST_F(ShutdownTest, RetrySavesAgainUntilItWorksOrTheUserCancels) {
+    fakefs::setFile(FILE_NAME, OLD_LIST);
+    fakefs::setReadOnly(FILE_NAME, true);
+    fakeui::queueMessageAnswer(IDRETRY);
+    fakeui::queueMessageAnswer(IDRETRY, [] { fakefs::setReadOnly(FILE_NAME, false); });
+    runWith([] { addVarn("added"); });
+    EXPECT_EQ(2u, fakeui::messages().size());
+    EXPECT_EQ("old\r\nadded\r\n", fakefs::content(FILE_NAME));
+
+    SetUp();
+    fakefs::setFile(FILE_NAME, OLD_LIST);
+    fakefs::refuseOpen(FILE_NAME, FileOpenMode::Write);
+    fakeui::queueMessageAnswer(IDRETRY);
+    fakeui::queueMessageAnswer(IDCANCEL);
+    runWith([] { addVarn("added"); });
+    EXPECT_EQ(2u, fakeui::messages().size());
+    EXPECT_EQ(2u, listFileSaves());
+    EXPECT_EQ(OLD_LIST, fakefs::content(FILE_NAME));
+}
+
+// Windows ends the process after WM_ENDSESSION without closing its windows.
+TEST_F(ShutdownTest, SessionEndSavesOnceWithoutAWordAndALaterExitSavesAgain) {
+    fakefs::setFile(FILE_NAME, "b\ra\n\r\n  \r\n");
+    runWith([] {
+        EXPECT_EQ(0, fakeui::sendMessage(mainDialog, WM_QUERYENDSESSION, 0, 0));
+        EXPECT_EQ(0u, listFileSaves());
+        EXPECT_EQ(0, endSession(true));
+        EXPECT_EQ(1u, listFileSaves());
+        EXPECT_EQ("b\r\na\n\r\n", fakefs::content(FILE_NAME));
+        endSession(true);
+        EXPECT_EQ(1u, listFileSaves());
+        addVarn("c");  // the end was called off after all: the user goes on
+    });
+    EXPECT_EQ(2u, listFileSaves());
+    EXPECT_EQ("b\r\na\n\r\nc\r\n", fakefs::content(FILE_NAME));
+    EXPECT_TRUE(fakeui::messages().empty());
+}
+
+TEST_F(ShutdownTest, ASessionEndCalledOffLetsTheNextOneSaveAgain) {
+    runWith([] {
+        endSession(false);
+        EXPECT_EQ(0u, listFileSaves());
+        endSession(true);
+        endSession(false);
+        endSession(true);
+        EXPECT_EQ(2u, listFileSaves());
+    });
+}
+
+TEST_F(ShutdownTest, AFailedSaveAtSessionEndIsSilent) {
+    fakefs::setFile(FILE_NAME, OLD_LIST);
+    fakefs::setReadOnly(FILE_NAME, true);
+    fakeui::queueUserStep([] {
+        addVarn("added");
+        endSession(true);
+        EXPECT_TRUE(fakeui::messages().empty());
+        fakeui::closeByUser(mainDialog);  // an exit is no session end: it asks
+    });
+    fakeui::queueMessageAnswer(IDCANCEL);
+    runBrimlock();
+    EXPECT_EQ(1u, fakeui::messages().size());
+}
+
+// Changes the session's end has put in the file are not lost by a failing
+// save at a later exit; changes made after it are.
+TEST_F(ShutdownTest, AnExitAsksOnlyForChangesSinceTheSessionEndSaved) {
+    for (const bool changedAfter : {false, true}) {
+        SCOPED_TRACE(changedAfter);
+        SetUp();
+        fakefs::setFile(FILE_NAME, OLD_LIST);
+        if (changedAfter) {
+            fakeui::queueMessageAnswer(IDCANCEL);
+        }
+        runWith([changedAfter] {
+            addVarn("added");
+            endSession(true);
+            fakefs::setReadOnly(FILE_NAME, true);
+            if (changedAfter) {
+                addVarn("later");
+            }
+        });
+        EXPECT_EQ(changedAfter ? 1u : 0u, fakeui::messages().size());
+        EXPECT_EQ("old\r\nadded\r\n", fakefs::content(FILE_NAME));
+    }
+}
+
+}  // namespace
