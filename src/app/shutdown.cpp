@@ -14,6 +14,8 @@ const char* failureCause(SaveResult result) {
             return "it could not be read whole when Brimlock started, so it is kept as it was";
         case SaveResult::ReadOnly:
             return "the file is read-only";
+        case SaveResult::CannotCreate:
+            return "it could not be created in this folder";
         case SaveResult::CannotOpen:
             return "it could not be opened for writing; another program may be using it";
         case SaveResult::TemporaryInTheWay:

@@ -170,7 +170,8 @@ SaveResult saveVarnList() {
     // meanwhile; failing to open it (locked) leaves it as it was.
     FileHandle listFile = openFile(LIST_FILE_NAME, FileOpenMode::Write);
     if (listFile == INVALID_FILE) {
-        return SaveResult::CannotOpen;
+        // Missing still: the folder takes no file (the load could not make one).
+        return fileExists(LIST_FILE_NAME) ? SaveResult::CannotOpen : SaveResult::CannotCreate;
     }
 
     bool accessDenied = false;

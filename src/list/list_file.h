@@ -18,6 +18,7 @@ enum class SaveResult {
     NotReadWhole,           // the last load did not read it whole: kept as it was
     ReadOnly,               // the file is read-only
     CannotOpen,             // not opened for writing: another program holds it
+    CannotCreate,           // missing, and the folder takes no new file
     TemporaryInTheWay,      // a brimlock.ini.tmp is there and cannot be replaced
     CannotCreateTemporary,  // brimlock.ini.tmp not created, though the folder takes files
     WriteFailed,            // a write, the cut or the flush failed (a full disk)

@@ -34,7 +34,8 @@ class UnprivilegedE2eTest : public BrimlockE2eTest {
     }
 };
 
-const char* const LIST = "Setup Wizard\nunchanged by the program\r";
+const char* const LIST = "Setup Wizard\nunchanged by the program\r";  // one varn
+const char* const TWO_VARNS = "Setup Wizard\r\nTip of the Day\r\n";
 
 TEST_F(UnprivilegedE2eTest, AReadOnlyListFileIsKeptAsItWas) {
     ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"), LIST));
@@ -44,6 +45,44 @@ TEST_F(UnprivilegedE2eTest, AReadOnlyListFileIsKeptAsItWas) {
     EXPECT_EQ(0u, brimlock.exitCode());
     EXPECT_EQ(LIST, readWholeFile(folder.file("brimlock.ini")));
     EXPECT_EQ("<missing>", readWholeFile(folder.file("brimlock.ini.tmp")));
+}
+
+// A varn removed from a read-only list: at exit the user hears why it cannot
+// be saved, and chooses.
+TEST_F(UnprivilegedE2eTest, AChangedReadOnlyListAsksRetryOrCancelAtExit) {
+    const struct {
+        const char* what;
+        int button;
+        const char* left;
+    } cases[] = {
+        {"Cancel", IDCANCEL, TWO_VARNS},
+        {"made writable, then Retry", IDRETRY, "Tip of the Day\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"), TWO_VARNS));
+        SetFileAttributesA(folder.file("brimlock.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+        start();
+        SendMessageA(control(555), LB_SETCURSEL, 0, 0);  // "Setup Wizard"
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(454, BN_CLICKED), 0);
+        ASSERT_TRUE(waitUntil([&] { return SendMessageA(control(555), LB_GETCOUNT, 0, 0) == 1; }));
+        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        HWND box = waitForDialog(brimlock.processId(), "Brimlock");
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ(
+            "The list of varns could not be saved to brimlock.ini: the file is read-only.\n\n"
+            "Retry saves again. Cancel ends Brimlock without saving, and the varns added, edited "
+            "or removed since it started are lost.",
+            messageBoxText(box));
+        if (c.button == IDRETRY) {
+            SetFileAttributesA(folder.file("brimlock.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+        PostMessageA(box, WM_COMMAND, c.button, 0);
+        ASSERT_TRUE(brimlock.waitForExit());
+        EXPECT_EQ(0u, brimlock.exitCode());
+        EXPECT_EQ(c.left, readWholeFile(folder.file("brimlock.ini")));
+        SetFileAttributesA(folder.file("brimlock.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
 }
 
 // A folder prepared by scripts/wine-tests, named in an environment
@@ -73,7 +112,24 @@ TEST_F(UnprivilegedE2eTest, AFolderWhereNothingCanBeWritten) {
     window = brimlock.waitForMainWindow();
     ASSERT_NE(nullptr, window);
     EXPECT_EQ(0, SendMessageA(control(555), LB_GETCOUNT, 0, 0));
-    ASSERT_TRUE(brimlock.closeAndWait());
+
+    // A varn typed into the picker, then the exit: nowhere to keep it.
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(444, BN_CLICKED), 0);
+    HWND picker = waitForDialog(brimlock.processId(), "Enter New varn");
+    ASSERT_NE(nullptr, picker);
+    setTextOf(GetDlgItem(picker, 777), "Setup Wizard");
+    PostMessageA(picker, WM_COMMAND, MAKEWPARAM(401, BN_CLICKED), 0);
+    HWND added = waitForDialog(brimlock.processId(), "Added");
+    ASSERT_NE(nullptr, added);
+    PostMessageA(added, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(picker); }));
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    HWND box = waitForDialog(brimlock.processId(), "Brimlock");
+    ASSERT_NE(nullptr, box);
+    EXPECT_NE(std::string::npos,
+              messageBoxText(box).find("brimlock.ini: it could not be created in this folder."));
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(brimlock.waitForExit());
     EXPECT_EQ(0u, brimlock.exitCode());
     EXPECT_EQ("<missing>", readWholeFile(locked + "\\brimlock.ini"));
 }

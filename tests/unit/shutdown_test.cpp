@@ -118,6 +118,17 @@ TEST_F(ShutdownTest, RetrySavesAgainUntilItWorksOrTheUserCancels) {
     EXPECT_EQ(OLD_LIST, fakefs::content(FILE_NAME));
 }
 
+// Nothing can be written where the program was started.
+TEST_F(ShutdownTest, AListFileThatCannotBeCreatedIsNamedAsSuch) {
+    fakefs::refuseNewFiles();
+    fakeui::queueMessageAnswer(IDCANCEL);
+    runWith([] { addVarn("added"); });
+    ASSERT_EQ(1u, fakeui::messages().size());
+    EXPECT_NE(std::string::npos,
+              fakeui::messages()[0].text.find(": it could not be created in this folder."));
+    EXPECT_FALSE(fakefs::exists(FILE_NAME));
+}
+
 // Windows ends the process after WM_ENDSESSION without closing its windows.
 TEST_F(ShutdownTest, SessionEndSavesOnceWithoutAWordAndALaterExitSavesAgain) {
     fakefs::setFile(FILE_NAME, "b\ra\n\r\n  \r\n");
