@@ -1,6 +1,7 @@
 // Refilling a visible sorted list box of 1,000 rows under Wine, as the main
 // window's list is rebuilt after a change: plain (reset, then one add per row)
-// and with the control's redraw switched off around the same calls. The
+// against the program's own refreshVarnListBox, which switches the control's
+// redraw off around the same calls. The
 // dialog and its list box come from the dialog services and are shown by
 // their modal loop; each time runs until the list box has repainted. Writes
 //   plain SECONDS
@@ -16,11 +17,13 @@
 #include <string>
 #include <vector>
 
+#include "list/varn_list.h"
+#include "list/varn_list_box.h"
 #include "ui/ui.h"
 
 namespace {
 
-constexpr int ID_LIST = 555;
+constexpr int ID_LIST = IDC_VARN_LIST;
 constexpr int ROW_COUNT = 1000;
 constexpr std::size_t ROW_BYTES = 255;
 
@@ -47,8 +50,8 @@ std::vector<std::string> shownRows(HWND listBox) {
     std::vector<std::string> rows;
     const LRESULT count = SendMessageA(listBox, LB_GETCOUNT, 0, 0);
     for (LRESULT row = 0; row < count; ++row) {
-        std::string text(
-            static_cast<std::size_t>(SendMessageA(listBox, LB_GETTEXTLEN, row, 0)) + 1, '\0');
+        std::string text(static_cast<std::size_t>(SendMessageA(listBox, LB_GETTEXTLEN, row, 0)) + 1,
+                         '\0');
         text.resize(static_cast<std::size_t>(
             SendMessageA(listBox, LB_GETTEXT, row, reinterpret_cast<LPARAM>(&text[0]))));
         rows.push_back(text);
@@ -73,16 +76,16 @@ double timedRefill(WindowHandle dialog, const std::vector<std::string>& rows, bo
     HWND window = reinterpret_cast<HWND>(dialog);
     SendMessageA(GetDlgItem(window, ID_LIST), LB_SETCURSEL, 7, 0);
     UpdateWindow(window);
+    varnList = rows;
+    varnCount = static_cast<std::int16_t>(rows.size() - 1);
     const double start = now();
     if (redrawOff) {
-        setControlRedraw(dialog, ID_LIST, false);
-    }
-    listBoxReset(dialog, ID_LIST);
-    for (std::size_t row = 1; row < rows.size(); ++row) {
-        listBoxAdd(dialog, ID_LIST, rows[row]);
-    }
-    if (redrawOff) {
-        setControlRedraw(dialog, ID_LIST, true);
+        refreshVarnListBox(dialog);  // the program's own refill
+    } else {
+        listBoxReset(dialog, ID_LIST);
+        for (std::size_t row = 1; row < rows.size(); ++row) {
+            listBoxAdd(dialog, ID_LIST, rows[row]);
+        }
     }
     UpdateWindow(window);
     return now() - start;
