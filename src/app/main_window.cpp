@@ -2,15 +2,15 @@
 
 #include <string>
 
+#include "app/delay.h"
 #include "app/main_controls.h"
-#include "help/notice.h"
+#include "app/main_dialog.h"
 #include "app/state.h"
 #include "help/help.h"
+#include "help/notice.h"
 #include "list/picker.h"
 #include "list/remove_edit.h"
 #include "list/varn_list.h"
-#include "app/delay.h"
-#include "app/main_dialog.h"
 #include "ui/number_text.h"
 #include "ui/ui.h"
 #include "ui/win_constants.h"

@@ -6,20 +6,13 @@
 
 namespace {
 
-// A message box breaks lines at a CR alone.
-const std::string BREAK = "\r";
-const std::string QUOTE = "\"";
-
 std::string quoted(const std::string& text) {
-    return QUOTE + text + QUOTE;
+    return '"' + text + '"';
 }
 
-std::string breaks(int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        text += BREAK;
-    }
-    return text;
+// A message box breaks lines at a CR alone.
+std::string breaks(std::size_t count) {
+    return std::string(count, '\r');
 }
 
 const char* const VERSION_LINE = "Version 1.00";
