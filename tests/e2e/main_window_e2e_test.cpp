@@ -156,35 +156,6 @@ TEST_F(MainWindowE2eTest, EscAndEnterLeaveTheWindowOpen) {
     EXPECT_EQ(0u, brimlock.exitCode());
 }
 
-// The keyboard keeps its place: after the delay prompt the focus is back on
-// the delay button, so the next Enter opens the prompt again.
-TEST_F(MainWindowE2eTest, TheFocusComesBackToTheDelayButtonAfterItsPrompt) {
-    startWith("");
-    const DWORD uiThread = GetWindowThreadProcessId(window, nullptr);
-    const auto focusIsOnDelay = [&] {
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(uiThread, &info) && info.hwndFocus == control(IDC_DELAY);
-    };
-    // Keys go to the focused control; posted to the window they reach the
-    // same dialog keyboard handling, which presses whatever has the focus.
-    const auto pressEnter = [&] {
-        PostMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
-        PostMessageA(window, WM_KEYUP, VK_RETURN, 0xC0000001);
-    };
-    PostMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(IDC_DELAY)), TRUE);
-    ASSERT_TRUE(waitUntil(focusIsOnDelay, 3000));
-    for (int round = 1; round <= 2; ++round) {
-        SCOPED_TRACE(round);
-        pressEnter();
-        HWND prompt = waitForDialog(brimlock.processId(), "Enter Delay");
-        ASSERT_NE(nullptr, prompt);
-        PostMessageA(prompt, WM_COMMAND, IDCANCEL, 0);
-        ASSERT_TRUE(waitUntil([&] { return !IsWindow(prompt); }, 3000));
-        EXPECT_TRUE(waitUntil(focusIsOnDelay, 3000));
-    }
-}
-
 TEST_F(MainWindowE2eTest, StartedMinimisedItIsStillShownNormally) {
     startWith("", SW_SHOWMINIMIZED);
     EXPECT_FALSE(IsIconic(window));

@@ -156,8 +156,6 @@ TEST_F(ListFileTest, AFailedSaveLeavesTheOldListWhole) {
         {"held by another program", [] { fakefs::refuseOpen(FILE_NAME, FileOpenMode::Write); },
          SaveResult::CannotOpen},
         {"replace refused", [] { fakefs::refuseReplace(); }, SaveResult::ReplaceFailed},
-        {"no byte written", [] { fakefs::diskFullAfter(0); }, SaveResult::WriteFailed},
-        {"inside the second line", [] { fakefs::diskFullAfter(13); }, SaveResult::WriteFailed},
         {"flush failed", [] { fakefs::failFlushes(); }, SaveResult::WriteFailed},
         // Any failure to create the temporary file but a refused access.
         {"temporary file not created",

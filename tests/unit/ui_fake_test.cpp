@@ -36,18 +36,6 @@ TEST_F(UiFakeTest, ListBoxesSortOrKeepOrderAndFillingStopsAtAnEmptyRow) {
     EXPECT_EQ("", listBoxSelectedText(dialog, 1));
 }
 
-TEST_F(UiFakeTest, RedrawOfAControlIsLoggedAndTracked) {
-    EXPECT_FALSE(fakeui::findControl(dialog, 7)->redrawOff);
-    setControlRedraw(dialog, 7, false);
-    EXPECT_TRUE(fakeui::findControl(dialog, 7)->redrawOff);
-    setControlRedraw(dialog, 7, true);
-    EXPECT_FALSE(fakeui::findControl(dialog, 7)->redrawOff);
-    const std::string prefix = "setControlRedraw " + std::to_string(dialog) + " 7 ";
-    const int off = fakeui::firstCall(prefix + "0");
-    ASSERT_GE(off, 0);
-    EXPECT_EQ(off + 1, fakeui::firstCall(prefix + "1"));
-}
-
 TEST_F(UiFakeTest, AMessageRunsItsActionRefusingClicksWhileTimersStillTick) {
     bool ran = false;
     fakeui::queueUserStep([&] {

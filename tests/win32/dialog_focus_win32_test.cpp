@@ -116,29 +116,6 @@ TEST(DialogFocus, ComesBackToTheControlThatHadItAfterADeactivation) {
     }
 }
 
-// Activated by a click on one of its controls, the dialog gives the focus to
-// that control, not to the one it remembered.
-TEST(DialogFocus, OnAClickActivationTheClickedControlWins) {
-    runScenario(twoButtonsAndAList, [](HWND dialog) {
-        HWND second = GetDlgItem(dialog, SECOND);
-        HWND list = GetDlgItem(dialog, LIST);
-        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(second), TRUE);
-        testwin::OwnWindow other(testwin::uniqueCaption("other"));
-        activate(other.hwnd());
-
-        RECT place = {};
-        GetWindowRect(list, &place);
-        SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
-        INPUT click[2] = {};
-        click[0].type = click[1].type = INPUT_MOUSE;
-        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, click, sizeof(INPUT));
-        EXPECT_TRUE(pumpUntil([&] { return GetActiveWindow() == dialog; }, 2000));
-        EXPECT_TRUE(focusComesTo(list)) << GetDlgCtrlID(GetFocus());
-    });
-}
-
 // A dialog built like the window picker: a text box, a list box that is no
 // tab stop, a push button, and no IDOK or IDCANCEL control; here after a
 // label, which Tab passes over.
