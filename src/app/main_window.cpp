@@ -8,6 +8,7 @@
 #include "app/state.h"
 #include "help/help.h"
 #include "help/notice.h"
+#include "help/version.h"
 #include "list/picker.h"
 #include "list/remove_edit.h"
 #include "list/varn_list.h"
@@ -19,7 +20,7 @@ namespace {
 
 // A sweep sees this caption like any other, so a varn matching it closes the
 // program's own window.
-constexpr const char* MAIN_WINDOW_CAPTION = "Brimlock - 1.00";
+constexpr const char* MAIN_WINDOW_CAPTION = "Brimlock - " BRIMLOCK_VERSION;
 
 void addButton(int id, const std::string& caption, int x, int y, int width, int height,
                DialogHandler handler) {

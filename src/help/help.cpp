@@ -1,6 +1,7 @@
 #include "help/help.h"
 
 #include "help/notice.h"
+#include "help/version.h"
 #include "ui/ui.h"
 #include "ui/win_constants.h"
 
@@ -15,7 +16,7 @@ std::string breaks(std::size_t count) {
     return std::string(count, '\r');
 }
 
-const char* const VERSION_LINE = "Version 1.00";
+const char* const VERSION_LINE = "Version " BRIMLOCK_VERSION;
 const char* const SIGNATURE = "-The Brimlock developers";
 const char* const ADDRESS = "brimlock@example.org";
 
