@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -243,10 +242,11 @@ std::string numberToText(double value) {
         text += '.';
         text += rounded.digits.substr(1);
     }
-    char exponentText[16];
-    std::snprintf(exponentText, sizeof exponentText, "E%c%02d", exponent < 0 ? '-' : '+',
-                  std::abs(exponent));
-    return text + exponentText;
+    std::string exponentDigits = std::to_string(std::abs(exponent));
+    if (exponentDigits.size() < 2) {
+        exponentDigits.insert(0, 1, '0');
+    }
+    return text + 'E' + (exponent < 0 ? '-' : '+') + exponentDigits;
 }
 
 namespace {
@@ -382,10 +382,8 @@ double readDecimal(const std::string& text, std::size_t i) {
     }
     // Digits and exponent without a point, so the locale plays no part; strtod
     // rounds correctly and gives HUGE_VAL or 0 beyond the range.
-    char number[48];
-    std::snprintf(number, sizeof number, "%llue%lld", static_cast<unsigned long long>(mantissa),
-                  scale);
-    double value = std::strtod(number, nullptr);
+    const std::string number = std::to_string(mantissa) + 'e' + std::to_string(scale);
+    double value = std::strtod(number.c_str(), nullptr);
     return negative ? -value : value;
 }
 
