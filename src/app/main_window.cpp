@@ -43,7 +43,9 @@ void runMainWindow() {
     addButton(IDC_REMOVE_VARN, "Remove varn", 10, 111, 80, 14, onRemoveVarnClicked);
     addButton(IDC_DELAY, "Delay: " + formatNumber(delaySeconds, "###0.0"), 95, 77, 45, 14,
               onDelayClicked);
-    addButton(IDC_ACTIVATE, "", 95, 94, 45, 14, onActivateClicked);
+    // Empty until the first tick writes the countdown; a start switched off
+    // shows at once what a click would switch on.
+    addButton(IDC_ACTIVATE, isActive == 1 ? "" : "Activate", 95, 94, 45, 14, onActivateClicked);
     addButton(IDC_HELP, "?", 177, 77, 63, 47, onHelpClicked);
     // A sorted list box: the rows show in its order, varnList keeps its own.
     addControl(mainDialog, ControlKind::ListBox, IDC_VARN_LIST, "", 10, 14, 230, 65, 0, 0, nullptr,

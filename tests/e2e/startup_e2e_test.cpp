@@ -54,4 +54,30 @@ TEST_F(SessionEndE2eTest, LogOffIsNeverHeldUpAndTheListIsSavedBeforeTheProcessEn
     EXPECT_FALSE(fileExists(folder.file("brimlock.ini.tmp")));
 }
 
+using ShiftStartE2eTest = BrimlockE2eTest;
+
+// Held Shift at the start: the way back from a varn that matches the
+// program's own caption, which a normal start would sweep about 0.1 s in.
+TEST_F(ShiftStartE2eTest, LeavesItOffUntilSwitchedOnSoThatTheVarnCanBeRemoved) {
+    ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"), "Brimlock\r\n"));
+    keybd_event(VK_SHIFT, 0, 0, 0);
+    const bool started = brimlock.start(folder.path());
+    window = started ? brimlock.waitForMainWindow() : nullptr;
+    keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+    ASSERT_NE(nullptr, window);
+    HWND activate = GetDlgItem(window, 339);
+    EXPECT_EQ("Activate", textOf(activate));
+    Sleep(1500);  // many ticks' worth: none sweeps
+    ASSERT_TRUE(IsWindow(window));
+    EXPECT_EQ("Activate", textOf(activate));
+
+    SendMessageA(GetDlgItem(window, 555), LB_SETCURSEL, 0, 0);
+    click(454);  // Remove varn
+    ASSERT_TRUE(waitUntil([&] { return listBoxRows(GetDlgItem(window, 555)).empty(); }, 3000));
+    click(339);
+    EXPECT_TRUE(waitForSweep());
+    ASSERT_TRUE(brimlock.closeAndWait());
+    EXPECT_EQ("", readWholeFile(folder.file("brimlock.ini")));
+}
+
 }  // namespace
