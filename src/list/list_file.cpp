@@ -14,26 +14,78 @@ namespace {
 const char* const TEMPORARY_FILE_NAME = "brimlock.ini.tmp";
 const char END_OF_FILE = 0x1A;  // Ctrl-Z
 
-bool isBlankLine(const char* begin, const char* end) {
-    for (const char* p = begin; p != end; ++p) {
-        if (*p != ' ') {
+bool isBlankLine(const std::string& line) {
+    return line.find_first_not_of(' ') == std::string::npos;
+}
+
+// Reads the file in pieces and adds each line that is not blank as an entry,
+// moved into its slot so that it is held once. A line ends at CR, and one LF
+// right after that CR belongs to the line end; any other LF is an ordinary
+// byte. Stops at the end of the file or a Ctrl-Z, where the bytes after the
+// last CR still form a line, and after the 1,000th entry: the lines past it
+// are left out. Returns false when the list is not the file's: a read failed
+// (the unfinished line is dropped, as it may be cut short), or the entries
+// would hold more than MAX_LIST_BYTES_HELD (the line that would pass it is
+// dropped, and nothing after it is read).
+bool readEntries(FileHandle file) {
+    char chunk[64 * 1024];
+    std::string line;      // the line being read
+    std::size_t held = 0;  // bytes of the entries added so far
+    bool afterCr = false;  // the last piece ended with a CR: an LF now ends its line
+    // True once the list is full.
+    const auto addLine = [&line, &held]() {
+        if (!isBlankLine(line)) {
+            held += line.size();
+            varnList[++varnCount] = std::move(line);
+        }
+        line.clear();
+        return varnCount >= MAX_VARNS;
+    };
+    for (;;) {
+        std::size_t got = 0;
+        if (!readFile(file, chunk, sizeof chunk, &got)) {
             return false;
         }
+        const char* p = chunk;
+        const char* end = chunk + got;
+        const char* const endOfFile = static_cast<const char*>(std::memchr(p, END_OF_FILE, got));
+        if (endOfFile != nullptr) {
+            end = endOfFile;
+        }
+        if (afterCr && p != end && *p == '\n') {
+            ++p;
+        }
+        afterCr = false;
+        while (p != end) {
+            const char* cr = static_cast<const char*>(std::memchr(p, '\r', end - p));
+            const char* const lineEnd = cr != nullptr ? cr : end;
+            if (held + line.size() + static_cast<std::size_t>(lineEnd - p) > MAX_LIST_BYTES_HELD) {
+                return false;
+            }
+            line.append(p, lineEnd);
+            if (cr == nullptr) {
+                break;
+            }
+            if (addLine()) {
+                return true;
+            }
+            p = cr + 1;
+            if (p == end) {
+                afterCr = true;
+            } else if (*p == '\n') {
+                ++p;
+            }
+        }
+        if (got == 0 || endOfFile != nullptr) {
+            addLine();
+            return true;
+        }
     }
-    return true;
 }
 
-void addLine(const char* begin, const char* end) {
-    if (isBlankLine(begin, end) || varnCount >= MAX_VARNS) {
-        return;  // lines past the 1,000th are left out
-    }
-    ++varnCount;
-    varnList[varnCount].assign(begin, end);
-}
-
-// Reads until the end of the file or, when stopAtCtrlZ, the first Ctrl-Z.
-// Returns false on a read error; content then holds what arrived before it.
-bool readToEnd(FileHandle file, std::string& content, bool stopAtCtrlZ) {
+// Reads from the current position to the end of the file. Returns false on a
+// read error; content then holds what arrived before it.
+bool readToEnd(FileHandle file, std::string& content) {
     char chunk[64 * 1024];
     for (;;) {
         std::size_t got = 0;
@@ -43,40 +95,55 @@ bool readToEnd(FileHandle file, std::string& content, bool stopAtCtrlZ) {
         if (got == 0) {
             return true;
         }
-        const void* stop = stopAtCtrlZ ? std::memchr(chunk, END_OF_FILE, got) : nullptr;
-        if (stop != nullptr) {
-            content.append(chunk, static_cast<const char*>(stop) - chunk);
-            return true;
-        }
         content.append(chunk, got);
     }
 }
 
-// Adds the lines of content: a line ends at CR, and one LF right after that CR
-// belongs to the line end; any other LF is an ordinary byte. keepLastLine
-// says whether bytes after the last CR form a line.
-void addLines(const std::string& content, bool keepLastLine) {
-    const char* p = content.data();
-    const char* const end = p + content.size();
-    while (p != end) {
-        const char* lineEnd = static_cast<const char*>(std::memchr(p, '\r', end - p));
-        if (lineEnd == nullptr) {
-            if (keepLastLine) {
-                addLine(p, end);
-            }
-            return;
-        }
-        addLine(p, lineEnd);
-        p = lineEnd + 1;
-        if (p != end && *p == '\n') {
-            ++p;
-        }
-    }
+bool writeAll(FileHandle file, const char* data, std::size_t size) {
+    std::size_t written = 0;
+    return writeFile(file, data, size, &written) && written == size;
 }
 
 bool writeAll(FileHandle file, const std::string& content) {
-    std::size_t written = 0;
-    return writeFile(file, content.data(), content.size(), &written) && written == content.size();
+    return writeAll(file, content.data(), content.size());
+}
+
+// Entries 1 to varnCount in the written form, without the file's whole text
+// in memory: short entries go out together through a buffer, a long one
+// straight from where it is held.
+bool writeEntries(FileHandle file) {
+    char buffer[64 * 1024];
+    std::size_t used = 0;
+    const auto flush = [&]() {
+        const bool written = used == 0 || writeAll(file, buffer, used);
+        used = 0;
+        return written;
+    };
+    for (int i = 1; i <= varnCount; ++i) {
+        const std::string& entry = varnList[i];
+        if (used + entry.size() + 2 > sizeof buffer && !flush()) {
+            return false;
+        }
+        if (entry.size() + 2 > sizeof buffer) {
+            if (!writeAll(file, entry)) {
+                return false;
+            }
+        } else {
+            std::memcpy(buffer + used, entry.data(), entry.size());
+            used += entry.size();
+        }
+        buffer[used++] = '\r';
+        buffer[used++] = '\n';
+    }
+    return flush();
+}
+
+std::size_t writtenSize() {
+    std::size_t size = 0;
+    for (int i = 1; i <= varnCount; ++i) {
+        size += varnList[i].size() + 2;
+    }
+    return size;
 }
 
 // The way left in a folder that takes no new file. The old bytes are read
@@ -84,12 +151,12 @@ bool writeAll(FileHandle file, const std::string& content) {
 // has needs no room, so that works even on a full disk. The file is cut only
 // where the new list is shorter, and only once all of it is written, so a
 // failing cut never leaves it grown past the old list. Closes the file.
-SaveResult writeInPlace(FileHandle listFile, const std::string& content) {
+SaveResult writeInPlace(FileHandle listFile) {
     std::string old;
     SaveResult result = SaveResult::WriteFailed;
-    if (moveToStart(listFile) && readToEnd(listFile, old, false)) {
-        if (moveToStart(listFile) && writeAll(listFile, content) &&
-            (content.size() >= old.size() || cutFile(listFile)) && flushFile(listFile)) {
+    if (moveToStart(listFile) && readToEnd(listFile, old)) {
+        if (moveToStart(listFile) && writeEntries(listFile) &&
+            (writtenSize() >= old.size() || cutFile(listFile)) && flushFile(listFile)) {
             result = SaveResult::Saved;
         } else {
             moveToStart(listFile);
@@ -103,7 +170,9 @@ SaveResult writeInPlace(FileHandle listFile, const std::string& content) {
 }
 
 // A temporary file left by an earlier save that failed half way is
-// replaced; one that cannot be (read-only, held open) is removed first.
+// replaced. One that cannot be opened for writing is deleted and the open
+// tried again; one that cannot be deleted either (read-only, held open by
+// another program) stays, and the save gives up.
 FileHandle openTemporaryFile(bool* accessDenied) {
     FileHandle file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, accessDenied);
     if (file == INVALID_FILE && fileExists(TEMPORARY_FILE_NAME) &&
@@ -111,20 +180,6 @@ FileHandle openTemporaryFile(bool* accessDenied) {
         file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, accessDenied);
     }
     return file;
-}
-
-std::string writtenForm() {
-    std::size_t size = 0;
-    for (int i = 1; i <= varnCount; ++i) {
-        size += varnList[i].size() + 2;
-    }
-    std::string content;
-    content.reserve(size);
-    for (int i = 1; i <= varnCount; ++i) {
-        content += varnList[i];
-        content += "\r\n";
-    }
-    return content;
 }
 
 }  // namespace
@@ -148,13 +203,9 @@ void loadVarnList() {
         listFileReadWhole = !fileExists(LIST_FILE_NAME);
         return;
     }
-    std::string content;
-    const bool readWhole = readToEnd(file, content, true);
+    // A list that is not the file's whole list must not be saved over it.
+    listFileReadWhole = readEntries(file);
     closeFile(file);
-    // After a read error the unfinished last line may be cut short: keep only
-    // lines whose end was seen, and keep the file from being overwritten.
-    listFileReadWhole = readWhole;
-    addLines(content, readWhole);
 }
 
 SaveResult saveVarnList() {
@@ -164,8 +215,6 @@ SaveResult saveVarnList() {
     if (isReadOnlyFile(LIST_FILE_NAME)) {
         return SaveResult::ReadOnly;
     }
-    const std::string content = writtenForm();
-
     // Held without sharing for the whole save, so no other program writes it
     // meanwhile; failing to open it (locked) leaves it as it was.
     FileHandle listFile = openFile(LIST_FILE_NAME, FileOpenMode::Write);
@@ -179,14 +228,14 @@ SaveResult saveVarnList() {
     if (temporary == INVALID_FILE) {
         const bool inTheWay = fileExists(TEMPORARY_FILE_NAME);
         if (accessDenied && !inTheWay) {
-            return writeInPlace(listFile, content);  // the folder takes no new file
+            return writeInPlace(listFile);  // the folder takes no new file
         }
         // Any other cause may pass; writing in place would risk the list for nothing.
         closeFile(listFile);
         return inTheWay ? SaveResult::TemporaryInTheWay : SaveResult::CannotCreateTemporary;
     }
 
-    const bool complete = writeAll(temporary, content) && flushFile(temporary);
+    const bool complete = writeEntries(temporary) && flushFile(temporary);
     closeFile(temporary);
     // The rename cannot replace a file that is still open.
     closeFile(listFile);

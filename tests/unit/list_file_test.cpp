@@ -82,6 +82,11 @@ TEST_F(ListFileTest, ReadsAndWritesTheListFileForms) {
          {std::string("a\0b\xFF", 4)},
          std::string("a\0b\xFF\r\n", 6)},
         {"CR LF CR LF is one blank line", "a\r\n\r\nb", {"a", "b"}, "a\r\nb\r\n"},
+        // The file is read in pieces of 64 KB: a CR ends the first, its LF starts the next.
+        {"CR LF across two reads",
+         std::string(64 * 1024 - 1, 'x') + "\r\nnext",
+         {std::string(64 * 1024 - 1, 'x'), "next"},
+         std::string(64 * 1024 - 1, 'x') + "\r\nnext\r\n"},
         {"a lone CR", "\r", {}, ""},
     };
     for (const ReadCase& c : cases) {
@@ -121,6 +126,39 @@ TEST_F(ListFileTest, ALineOfSeveralMegabytesSurvivesTheRoundTrip) {
     EXPECT_EQ("short\r\n" + longLine + "\r\nlast\r\n", roundTrip(bytes));
     ASSERT_EQ(3, varnCount);
     EXPECT_EQ(longLine, varnList[2]);
+}
+
+// No list file, however large, may exhaust memory: entries that would hold
+// more than the cap are not loaded, the program starts with those before
+// them, and the file is kept as it was.
+TEST_F(ListFileTest, EntriesPastTheCapAreLeftInTheFileAndTheFileIsKept) {
+    const std::size_t cap = MAX_LIST_BYTES_HELD;
+    const struct {
+        const char* what;
+        std::size_t longLine;
+        std::vector<std::size_t> sizes;
+        bool readWhole;
+    } cases[] = {
+        {"the entries fill the cap", cap - 6, {2, cap - 6, 4}, true},
+        {"the last entry would pass it", cap - 5, {2, cap - 5}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        const std::string bytes = "ab\r\n" + std::string(c.longLine, 'x') + "\r\nlast\r\n";
+        fakefs::setFile(FILE_NAME, bytes);
+        loadVarnList();
+        std::vector<std::size_t> sizes;
+        for (int i = 1; i <= varnCount; ++i) {
+            sizes.push_back(varnList[i].size());
+        }
+        EXPECT_EQ(c.sizes, sizes);
+        if (!c.readWhole) {
+            varnList[++varnCount] = "added";
+            EXPECT_EQ(SaveResult::NotReadWhole, saveVarnList());
+            EXPECT_TRUE(fakefs::content(FILE_NAME) == bytes);
+        }
+    }
 }
 
 TEST_F(ListFileTest, ReadStillHappensWhenTheFileCannotBeCreated) {
