@@ -13,6 +13,16 @@ HANDLE toHandle(FileHandle file) {
 // WriteFile and ReadFile take 32-bit counts.
 constexpr std::size_t MAX_CHUNK = 1 << 20;
 
+// The attributes a replaced list file keeps: those a user sets on a file.
+constexpr DWORD KEPT_ATTRIBUTES = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
+                                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_SYSTEM;
+
+std::string fullPath(const std::string& name) {
+    char path[MAX_PATH];
+    const DWORD length = GetFullPathNameA(name.c_str(), MAX_PATH, path, nullptr);
+    return length > 0 && length < MAX_PATH ? std::string(path, length) : name;
+}
+
 }  // namespace
 
 FileHandle openFile(const std::string& name, FileOpenMode mode, bool* accessDenied) {
@@ -97,9 +107,27 @@ bool isReadOnlyFile(const std::string& name) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+// ReplaceFileA gives the new file the old one's attributes (hidden, not
+// indexed, ...) and security, where a rename would leave the new file's own.
+// It needs full paths (Wine's fails on relative ones) and a file to replace;
+// where there is none, or it fails, the rename does the job. Wine's drops the
+// hidden attribute all the same, so the old attributes are set again where
+// they differ.
 bool replaceFile(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    const DWORD attributes = GetFileAttributesA(to.c_str());
+    const bool replaced = attributes != INVALID_FILE_ATTRIBUTES &&
+                          ReplaceFileA(fullPath(to).c_str(), fullPath(from).c_str(), nullptr,
+                                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE;
+    if (!replaced && MoveFileExA(from.c_str(), to.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == FALSE) {
+        return false;
+    }
+    const DWORD kept = attributes & KEPT_ATTRIBUTES;
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (GetFileAttributesA(to.c_str()) & KEPT_ATTRIBUTES) != kept) {
+        SetFileAttributesA(to.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
+    }
+    return true;
 }
 
 bool deleteFile(const std::string& name) {

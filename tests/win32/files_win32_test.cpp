@@ -32,6 +32,18 @@ TEST_F(ListFileOnDiskTest, ReadOnlyFileIsLoadedAndKept) {
     EXPECT_NE(0u, GetFileAttributesA("brimlock.ini") & FILE_ATTRIBUTE_READONLY);
 }
 
+// The new list is written beside the old one and put in its place: the file
+// keeps what the user set on it.
+TEST_F(ListFileOnDiskTest, AHiddenListFileStaysHiddenAfterASaveThatChangedIt) {
+    const DWORD attributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(writeWholeFile("brimlock.ini", "a\r\n\r\nb"));
+    ASSERT_TRUE(SetFileAttributesA("brimlock.ini", attributes));
+    loadVarnList();
+    EXPECT_EQ(SaveResult::Saved, saveVarnList());
+    EXPECT_EQ("a\r\nb\r\n", readWholeFile("brimlock.ini"));
+    EXPECT_EQ(attributes, GetFileAttributesA("brimlock.ini"));
+}
+
 TEST_F(ListFileOnDiskTest, LoadsWhileAnotherProgramHasTheFileOpenForWriting) {
     ASSERT_TRUE(writeWholeFile("brimlock.ini", "shared\r\n"));
     HANDLE other = CreateFileA("brimlock.ini", GENERIC_READ | GENERIC_WRITE,
