@@ -72,7 +72,3 @@ void closeWindow(WindowHandle window) {
     }
     awaitHandled(token);
 }
-
-std::size_t closesInFlight() {
-    return closeCommandRecords.inFlight.size();
-}

@@ -7,7 +7,6 @@
 // asking its user whether to save, is simply left behind. Its command stays
 // in flight; until the window has handled it (or has gone), later sweeps send
 // that window nothing more, so it never sees a pile of close commands.
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -23,9 +22,6 @@ void beginCloseRound();
 // handling a command of an earlier sweep. Within one sweep every call sends,
 // so a window chosen by two varns gets two commands.
 void closeWindow(WindowHandle window);
-
-// Commands sent to other programs and not yet handled.
-std::size_t closesInFlight();
 
 struct CloseInFlight {
     std::uintptr_t token;

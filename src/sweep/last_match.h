@@ -1,9 +1,13 @@
 #pragma once
 // The matching phase of a sweep, done fast: for every varn the last caption
-// that captionMatches accepts, without comparing every varn with every
-// caption. Each text is normalised once; the normalised captions are sorted,
-// so the captions a varn matches form one run of the sorted order, and the
-// last of them in snapshot order is the largest index in that run.
+// whose start matches it, without comparing every varn with every caption.
+// A caption matches when its first n bytes, normalised, equal the normalised
+// varn, n being the varn's length as stored: spaces around a varn make it
+// match only a caption that normalises to exactly the same text, and a varn
+// that normalises to nothing matches nothing. Each text is normalised once;
+// the normalised captions are sorted, so the captions a varn matches form one
+// run of the sorted order, and the last of them in snapshot order is the
+// largest index in that run.
 #include <string>
 #include <vector>
 

@@ -88,11 +88,3 @@ std::string normaliseText(const std::string& text) {
     result.resize(normaliseBytes(text.data(), text.size(), &result[0]));
     return result;
 }
-
-bool captionMatches(const std::string& caption, const std::string& varn) {
-    const std::string t = normaliseText(caption);
-    const std::string e = normaliseText(varn);
-    const std::size_t n = varn.size();  // as stored: its spaces count
-    const std::string p = t.substr(0, n);
-    return p == e && !e.empty();
-}

@@ -1,5 +1,5 @@
 #pragma once
-// Text normalisation and the caption test of the sweep: the program's only
+// Text normalisation for the sweep's caption test: the program's only
 // case-insensitive comparison. Works on bytes with a fixed table, whatever the
 // locale or code page.
 #include <cstddef>
@@ -11,9 +11,3 @@ std::string normaliseText(const std::string& text);
 
 // The same into out, which has room for size bytes; returns the length written.
 std::size_t normaliseBytes(const char* text, std::size_t size, char* out);
-
-// True when the caption's start, normalised, equals the normalised varn. The
-// start is as long as the varn as stored, so spaces around a varn make it
-// match only a caption that normalises to exactly the same text. A varn that
-// normalises to nothing matches nothing.
-bool captionMatches(const std::string& caption, const std::string& varn);

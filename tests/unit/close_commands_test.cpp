@@ -27,7 +27,7 @@ TEST_F(CloseCommandsTest, ASlowWindowIsWaitedForBeforeTheNextVarn) {
     EXPECT_EQ(slow, fakewin::closeCommands()[0].window);
     EXPECT_EQ(quick, fakewin::closeCommands()[1].window);
     EXPECT_EQ(500u, fakewin::closeCommands()[1].at);
-    EXPECT_EQ(0u, closesInFlight());
+    EXPECT_EQ(0u, closeCommandRecords.inFlight.size());
 }
 
 TEST_F(CloseCommandsTest, AHungWindowHoldsOneSweepUpForTheAllowanceOnly) {
@@ -38,10 +38,10 @@ TEST_F(CloseCommandsTest, AHungWindowHoldsOneSweepUpForTheAllowanceOnly) {
     EXPECT_EQ(Handles({hung, quick}), fakewin::closedWindows());
     // With the allowance spent, the quick one's command is sent unwaited for;
     // its report comes in with the program's own message loop.
-    EXPECT_EQ(2u, closesInFlight());
+    EXPECT_EQ(2u, closeCommandRecords.inFlight.size());
     fakewin::advance(100);
     EXPECT_FALSE(fakewin::isAlive(quick));
-    EXPECT_EQ(1u, closesInFlight());
+    EXPECT_EQ(1u, closeCommandRecords.inFlight.size());
 }
 
 TEST_F(CloseCommandsTest, TheAllowanceIsForTheWholeSweep) {
@@ -62,7 +62,7 @@ TEST_F(CloseCommandsTest, EverySweepHasAnAllowanceOfItsOwn) {
     EXPECT_EQ(CLOSE_WAIT_MILLISECONDS, timedSweep());
     addWindow("Hung B", fakewin::NEVER, true);
     EXPECT_EQ(CLOSE_WAIT_MILLISECONDS, timedSweep());
-    EXPECT_EQ(2u, closesInFlight());
+    EXPECT_EQ(2u, closeCommandRecords.inFlight.size());
 }
 
 // A window asking its user "save changes?" for 30 s, then refusing to close;
@@ -80,7 +80,7 @@ TEST_F(CloseCommandsTest, ABusyWindowGetsNoMoreUntilItHasHandledTheFirst) {
 
     fakewin::advance(6000);  // 32 s: handled, and the report has come in
     EXPECT_EQ(1, fakewin::handledCloses(busy));
-    EXPECT_EQ(0u, closesInFlight());
+    EXPECT_EQ(0u, closeCommandRecords.inFlight.size());
     timedSweep();
     EXPECT_EQ(Handles({busy, busy}), fakewin::closedWindows());
 }
@@ -93,7 +93,7 @@ TEST_F(CloseCommandsTest, TwoVarnsStillSendTwoCommandsToABusyWindow) {
     setVarns({"Edit", "Editor"});
     EXPECT_EQ(CLOSE_WAIT_MILLISECONDS, timedSweep());
     EXPECT_EQ(Handles({busy, busy}), fakewin::closedWindows());
-    EXPECT_EQ(2u, closesInFlight());
+    EXPECT_EQ(2u, closeCommandRecords.inFlight.size());
 
     fakewin::advance(31000);  // the first handled, the second not yet
     EXPECT_EQ(1, fakewin::handledCloses(busy));
@@ -110,10 +110,10 @@ TEST_F(CloseCommandsTest, RecordsOfWindowsThatHaveGoneAreDropped) {
     const WindowHandle hung = addWindow("Hung", fakewin::NEVER, true);
     setVarns({"hung"});
     timedSweep();
-    EXPECT_EQ(1u, closesInFlight());
+    EXPECT_EQ(1u, closeCommandRecords.inFlight.size());
     fakewin::destroyWindow(hung);
     timedSweep();
-    EXPECT_EQ(0u, closesInFlight());
+    EXPECT_EQ(0u, closeCommandRecords.inFlight.size());
 }
 
 TEST_F(CloseCommandsTest, OwnWindowsAreClosedDirectlyAfterTheAllowanceIsSpent) {
@@ -133,7 +133,7 @@ TEST_F(CloseCommandsTest, AWindowThatHasGoneIsSentNothingAndNotWaitedFor) {
     beginCloseRound();
     closeWindow(gone);
     EXPECT_EQ(Handles{gone}, fakewin::closedWindows());
-    EXPECT_EQ(0u, closesInFlight());
+    EXPECT_EQ(0u, closeCommandRecords.inFlight.size());
     EXPECT_EQ(0u, fakewin::now());
 }
 

@@ -109,16 +109,16 @@ TEST_F(SweepWin32Test, AHungProgramHoldsUpOneSweepForTheAllowanceOnly) {
 
     EXPECT_LT(timedSweep(), BOUND_WITH_SLACK);
     EXPECT_EQ(1, after.closesReceived());  // the sweep went on after it
-    EXPECT_EQ(1u, closesInFlight());
+    EXPECT_EQ(1u, closeCommandRecords.inFlight.size());
 
     const OwnWindow later(uniqueCaption("After hung"));
     EXPECT_LT(timedSweep(), BOUND_WITH_SLACK);
     EXPECT_EQ(1, later.closesReceived());
-    EXPECT_EQ(1u, closesInFlight());  // nothing more was sent to the hung one
+    EXPECT_EQ(1u, closeCommandRecords.inFlight.size());  // nothing more was sent to the hung one
 
     hung.end();
     sweepWindows();
-    EXPECT_EQ(0u, closesInFlight());
+    EXPECT_EQ(0u, closeCommandRecords.inFlight.size());
 }
 
 // A program that asks its user for 30 s on the close command: two varns that
@@ -131,7 +131,7 @@ TEST_F(SweepWin32Test, ABusyProgramIsSentNoMoreCommandsWhileAsking) {
 
     EXPECT_LT(timedSweep(), BOUND_WITH_SLACK);
     EXPECT_TRUE(waitUntil([&] { return busy.ask(WM_APP) == 2; }));
-    EXPECT_EQ(2u, closesInFlight());
+    EXPECT_EQ(2u, closeCommandRecords.inFlight.size());
     EXPECT_LT(timedSweep(), BOUND_WITH_SLACK);
     EXPECT_LT(timedSweep(), BOUND_WITH_SLACK);
     EXPECT_EQ(2, busy.ask(WM_APP));
@@ -148,7 +148,7 @@ TEST_F(SweepWin32Test, ABusyProgramIsSentTheNextCommandOnceItHasFinished) {
     sweepWindows();
     sweepWindows();
     EXPECT_EQ(1, busy.ask(WM_APP));
-    EXPECT_TRUE(pumpUntil([] { return closesInFlight() == 0; }));
+    EXPECT_TRUE(pumpUntil([] { return closeCommandRecords.inFlight.size() == 0; }));
     EXPECT_EQ(1, busy.ask(WM_APP + 1));
     sweepWindows();
     EXPECT_EQ(2, busy.ask(WM_APP));
