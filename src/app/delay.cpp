@@ -6,15 +6,14 @@
 
 #include "app/main_controls.h"
 #include "app/state.h"
+#include "ui/message_styles.h"
 #include "ui/number_text.h"
 #include "ui/ui.h"
-#include "ui/win_constants.h"
 
 namespace {
 
 constexpr float MINIMUM_DELAY = 2.0f;
 constexpr float MAXIMUM_DELAY = 60.0f;
-constexpr std::uint32_t INVALID_DELAY_STYLE = MB_OK | MB_ICONHAND | MB_TASKMODAL;
 
 std::string withoutLeadingSpaces(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -37,11 +36,11 @@ std::int32_t onDelayClicked(WindowHandle dialog, unsigned, MessageWParam, Messag
     if (wanted < MINIMUM_DELAY) {
         delaySeconds = MINIMUM_DELAY;
         if (wanted != 0.0f) {
-            showMessage("Minimum delay is 2 seconds.", "Invalid Delay", INVALID_DELAY_STYLE);
+            showMessage("Minimum delay is 2 seconds.", "Invalid Delay", REFUSED_STYLE);
         }
     } else if (wanted > MAXIMUM_DELAY) {
         delaySeconds = MAXIMUM_DELAY;
-        showMessage("Maximum delay is 60 seconds.", "Invalid Delay", INVALID_DELAY_STYLE);
+        showMessage("Maximum delay is 60 seconds.", "Invalid Delay", REFUSED_STYLE);
     } else {
         delaySeconds = wanted;
     }

@@ -2,8 +2,8 @@
 
 #include "help/notice.h"
 #include "help/version.h"
+#include "ui/message_styles.h"
 #include "ui/ui.h"
-#include "ui/win_constants.h"
 
 namespace {
 
@@ -47,6 +47,6 @@ std::string helpText() {
 }
 
 std::int32_t onHelpClicked(WindowHandle, unsigned, MessageWParam, MessageLParam) {
-    showMessage(helpText(), "Help / About", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+    showMessage(helpText(), "Help / About", INFORMATION_STYLE);
     return 0;
 }

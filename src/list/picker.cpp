@@ -5,13 +5,10 @@
 #include "list/varn_list.h"
 #include "list/varn_list_box.h"
 #include "sweep/snapshot.h"
+#include "ui/message_styles.h"
 #include "ui/ui.h"
-#include "ui/win_constants.h"
 
 namespace {
-
-constexpr std::uint32_t REFUSED = MB_OK | MB_ICONHAND | MB_TASKMODAL;
-constexpr std::uint32_t DONE = MB_OK | MB_ICONINFORMATION | MB_TASKMODAL;
 
 // Several pickers can be open at once (the main window stays usable under
 // each), so the maximum is checked again when one of them adds.
@@ -19,7 +16,7 @@ bool refusedAsFull() {
     if (varnCount < MAX_VARNS) {
         return false;
     }
-    showMessage("Sorry, maximum varns reached (1,000).", "Maximum varns Reached", REFUSED);
+    showMessage("Sorry, maximum varns reached (1,000).", "Maximum varns Reached", REFUSED_STYLE);
     return true;
 }
 
@@ -56,7 +53,7 @@ std::int32_t onPickerSelectionChanged(WindowHandle dialog, unsigned, MessageWPar
 std::int32_t onAddThisVarnClicked(WindowHandle dialog, unsigned, MessageWParam, MessageLParam) {
     const std::string varn = withoutTrailingSpaces(getControlText(dialog, IDC_PICK_CAPTION));
     if (varn.empty()) {
-        showMessage("Please select a varn to add.", "Select varn", REFUSED);
+        showMessage("Please select a varn to add.", "Select varn", REFUSED_STYLE);
         return 0;
     }
     if (refusedAsFull()) {
@@ -66,7 +63,7 @@ std::int32_t onAddThisVarnClicked(WindowHandle dialog, unsigned, MessageWParam, 
     varnList[varnCount] = varn;
     sortVarnsCaseSensitive();
     varnListChanged = true;
-    showMessage("Added.", "Added", DONE);
+    showMessage("Added.", "Added", INFORMATION_STYLE);
     endDialog(dialog, 0);
     return 0;
 }

@@ -4,12 +4,10 @@
 
 #include "list/varn_list.h"
 #include "list/varn_list_box.h"
+#include "ui/message_styles.h"
 #include "ui/ui.h"
-#include "ui/win_constants.h"
 
 namespace {
-
-constexpr std::uint32_t REFUSED = MB_OK | MB_ICONHAND | MB_TASKMODAL;
 
 void afterChange(WindowHandle mainWindow) {
     sortVarnsFolded();
@@ -23,7 +21,7 @@ std::int32_t onRemoveVarnClicked(WindowHandle dialog, unsigned, MessageWParam, M
     const std::string selected = listBoxSelectedText(dialog, IDC_VARN_LIST);
     const int position = findVarn(selected);
     if (position == 0 || selected.empty()) {
-        showMessage("Please select item to remove first.", "Select Item First", REFUSED);
+        showMessage("Please select item to remove first.", "Select Item First", REFUSED_STYLE);
         return 0;
     }
     varnList.erase(varnList.begin() + position);
@@ -36,7 +34,7 @@ std::int32_t onRemoveVarnClicked(WindowHandle dialog, unsigned, MessageWParam, M
 std::int32_t onEditVarnClicked(WindowHandle dialog, unsigned, MessageWParam, MessageLParam) {
     const std::string selected = listBoxSelectedText(dialog, IDC_VARN_LIST);
     if (selected.empty()) {
-        showMessage("Please select item to edit first.", "Select Item", REFUSED);
+        showMessage("Please select item to edit first.", "Select Item", REFUSED_STYLE);
         return 0;
     }
     const std::string answer = showPrompt("Enter Info", "Edit varn", selected, -1, -1);

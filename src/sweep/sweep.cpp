@@ -1,6 +1,5 @@
 #include "sweep/sweep.h"
 
-#include <cstring>
 #include <vector>
 
 #include "list/varn_list.h"
@@ -9,18 +8,14 @@
 #include "sweep/last_match.h"
 #include "sweep/normalise.h"
 #include "sweep/snapshot.h"
+#include "ui/cut_text.h"
 
 namespace {
 
+// The texts read end at the first NUL, and never past a buffer's last byte,
+// whatever the platform left there.
 constexpr int CAPTION_BUFFER = 256;
 constexpr int CLASS_BUFFER = 128;
-
-// The buffer's bytes up to the first NUL, and never past its last byte,
-// whatever the platform left there.
-std::string textBefore(const char* buffer, int size) {
-    const void* nul = std::memchr(buffer, '\0', static_cast<std::size_t>(size - 1));
-    return std::string(buffer, nul ? static_cast<const char*>(nul) : buffer + size - 1);
-}
 
 }  // namespace
 
@@ -29,7 +24,7 @@ std::string windowClassName(WindowHandle window) {
     if (getClassName(window, buffer, CLASS_BUFFER) == 0) {
         return std::string();
     }
-    return textBefore(buffer, CLASS_BUFFER);
+    return cutText(std::string_view(buffer, CLASS_BUFFER - 1));
 }
 
 std::int32_t collectWindow(WindowHandle window, std::intptr_t /*context*/) {
@@ -38,7 +33,7 @@ std::int32_t collectWindow(WindowHandle window, std::intptr_t /*context*/) {
     }
     char buffer[CAPTION_BUFFER] = {};
     getWindowText(window, buffer, CAPTION_BUFFER);
-    std::string caption = textBefore(buffer, CAPTION_BUFFER);
+    std::string caption = cutText(std::string_view(buffer, CAPTION_BUFFER - 1));
     if (caption.empty()) {
         return 1;
     }

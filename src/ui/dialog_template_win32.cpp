@@ -42,11 +42,6 @@ void appendRectangle(DialogTemplate& dialog, int x, int y, int width, int height
 
 }  // namespace
 
-std::string cutText(const std::string& text, std::size_t limit) {
-    const std::size_t end = text.find('\0');
-    return text.substr(0, end < limit ? end : limit);
-}
-
 void startDialogTemplate(DialogTemplate& dialog, DWORD style, DWORD extendedStyle, WORD itemCount,
                          int x, int y, int width, int height, const std::string& title,
                          WORD pointSize, const std::string& fontName) {

@@ -8,12 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "ui/cut_text.h"
+
 struct DialogTemplate {
     std::vector<WORD> words;
 };
-
-// The text up to its first NUL byte, at most limit bytes.
-std::string cutText(const std::string& text, std::size_t limit);
 
 // The header: no menu, the standard dialog class. fontName is written, with
 // pointSize, only when the style holds DS_SETFONT.
