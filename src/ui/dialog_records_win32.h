@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 
+#include "platform/window_handle_win32.h"
 #include "ui/ui.h"
 
 struct ControlRecord {
@@ -23,13 +24,6 @@ struct DialogRecord {
     HWND focus = nullptr;  // the control that gets the focus when the dialog is next activated
     std::map<HWND, ControlRecord> controls;
 };
-
-inline HWND toWindow(WindowHandle handle) {
-    return reinterpret_cast<HWND>(handle);
-}
-inline WindowHandle fromWindow(HWND window) {
-    return reinterpret_cast<WindowHandle>(window);
-}
 
 // Null when the window is not (or no longer) one of the service's dialogs. The
 // record goes with WM_NCDESTROY, so look it up again after calling a handler.
