@@ -43,5 +43,3 @@ void runModalLoop(HWND dialog, HWND owner);
 // activation gives it the focus back, or to the first tab-stop control when
 // none is remembered (a dialog that opens).
 void keepKeyboardPlace(HWND dialog, UINT message, WPARAM wParam);
-// The service's dialog that is active now, null when none is.
-HWND activeServiceDialog();
