@@ -34,8 +34,12 @@ DialogRecord* findDialogRecord(HWND dialog);
 // WM_INITDIALOG and WM_SIZE, attaches it, disables the owner and shows the
 // dialog; it returns the owner (null for none).
 HWND startModalRun(HWND dialog, DialogHandler handler, std::int32_t* resultSlot);
-// Dispatches every message of the thread until the dialog no longer exists.
+// Dispatches every message of the thread until the dialog no longer exists;
+// a message for a window in one of the service's dialogs or in an open
+// prompt goes through that dialog's keyboard handling first.
 void runModalLoop(HWND dialog, HWND owner);
+// Whether the window is a prompt that showPrompt has open.
+bool isOpenPrompt(HWND window);
 
 // Where the keyboard goes in the service's dialogs, which answer WM_ACTIVATE
 // themselves; called with every message of a dialog before anything else.
