@@ -4,10 +4,14 @@
 #include "app/shutdown.h"
 #include "app/state.h"
 #include "list/list_file.h"
+#include "ui/ui.h"
 
 int runBrimlock() {
     resetProgramState();
     loadVarnList();
+    // Whichever of the program's windows hears that the session ends saves
+    // the list: the main window may already be gone under a picker.
+    setSessionEndHandler(onSessionEnd);
     // Returns only once the main window is gone and no handler is running, so
     // the list is saved after every nested dialog has closed.
     runMainWindow();

@@ -40,6 +40,10 @@ HWND startModalRun(HWND dialog, DialogHandler handler, std::int32_t* resultSlot)
 void runModalLoop(HWND dialog, HWND owner);
 // Whether the window is a prompt that showPrompt has open.
 bool isOpenPrompt(HWND window);
+// Gives WM_ENDSESSION to the program's session-end handler, if one is set;
+// the procedures of the service's dialogs and of the prompt pass every
+// message they get.
+void passSessionEnd(UINT message, WPARAM wParam);
 
 // Where the keyboard goes in the service's dialogs, which answer WM_ACTIVATE
 // themselves; called with every message of a dialog before anything else.

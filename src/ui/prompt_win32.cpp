@@ -34,6 +34,7 @@ void endPrompt(HWND prompt, PromptRun* run, const std::string& answer) {
 }
 
 INT_PTR CALLBACK promptProcedure(HWND prompt, UINT message, WPARAM wParam, LPARAM lParam) {
+    passSessionEnd(message, wParam);
     switch (message) {
         case WM_INITDIALOG: {
             openPrompts().insert(prompt);

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+// <windows.h> names a cursor IDC_HELP; here it is the help button's id.
+#undef IDC_HELP
+#include "app/main_controls.h"
 #include "e2e/brimlock_e2e_fixture.h"
+#include "list/picker.h"
 #include "support/test_process_win32.h"
 #include "support/temp_folder_win32.h"
 
@@ -52,6 +56,37 @@ TEST_F(SessionEndE2eTest, LogOffIsNeverHeldUpAndTheListIsSavedBeforeTheProcessEn
     brimlock.end();
     EXPECT_EQ("Zeta\r\nline\nx\r\n", readWholeFile(folder.file("brimlock.ini")));
     EXPECT_FALSE(fileExists(folder.file("brimlock.ini.tmp")));
+}
+
+// The main window closed under a picker saves nothing until that picker has
+// closed too; if the session ends first, the picker is what Windows tells.
+TEST_F(SessionEndE2eTest, APickerLeftOpenAfterTheMainWindowSavesTheListWhenTheSessionEnds) {
+    startWith("alpha\r\n");
+    click(IDC_ADD_VARN);
+    HWND remaining = waitForDialog(brimlock.processId(), "Enter New varn");
+    ASSERT_NE(nullptr, remaining);
+    click(IDC_ADD_VARN);  // the main window stays usable under the picker
+    HWND adding = waitForDialog(brimlock.processId(), "Enter New varn", 5000, remaining);
+    ASSERT_NE(nullptr, adding);
+    setTextOf(GetDlgItem(adding, IDC_PICK_CAPTION), "disc autoplay");
+    PostMessageA(adding, WM_COMMAND, MAKEWPARAM(IDC_PICK_ADD, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(adding, IDC_PICK_ADD)));
+    HWND added = waitForDialog(brimlock.processId(), "Added");
+    ASSERT_NE(nullptr, added);
+    PostMessageA(added, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(adding); }, 5000));
+
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(window); }, 5000));
+    EXPECT_EQ("alpha\r\n", readWholeFile(folder.file("brimlock.ini")));
+    DWORD_PTR answer = 0;
+    ASSERT_NE(0, SendMessageTimeoutA(remaining, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                     SMTO_ABORTIFHUNG, 5000, &answer));
+    EXPECT_EQ(static_cast<DWORD_PTR>(TRUE), answer);
+    ASSERT_NE(0, SendMessageTimeoutA(remaining, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
+                                     SMTO_ABORTIFHUNG, 5000, &answer));
+    brimlock.end();
+    EXPECT_EQ("alpha\r\ndisc autoplay\r\n", readWholeFile(folder.file("brimlock.ini")));
 }
 
 }  // namespace
