@@ -1,7 +1,6 @@
 #include "app/main_dialog.h"
 
 #include "app/main_controls.h"
-#include "app/shutdown.h"
 #include "app/state.h"
 #include "sweep/countdown.h"
 #include "sweep/sweep.h"
@@ -29,8 +28,7 @@ void countdownTick() {
 
 }  // namespace
 
-std::int32_t mainDialogCallback(WindowHandle, unsigned message, MessageWParam wParam,
-                                MessageLParam) {
+std::int32_t mainDialogCallback(WindowHandle, unsigned message, MessageWParam, MessageLParam) {
     if (message == WM_INITDIALOG) {
         setTimer(mainDialog, IDT_COUNTDOWN, COUNTDOWN_PERIOD_MS);
     } else if (message == WM_DESTROY) {
@@ -40,11 +38,6 @@ std::int32_t mainDialogCallback(WindowHandle, unsigned message, MessageWParam wP
         if (isActive == 1) {
             countdownTick();
         }
-    } else if (message == WM_ENDSESSION) {
-        // Windows ends the process after this without closing its windows.
-        // WM_QUERYENDSESSION is left to the default, which never holds the
-        // session's end up.
-        onSessionEnd(wParam != 0);
     }
     return 0;
 }

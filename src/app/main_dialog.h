@@ -6,7 +6,7 @@
 
 // Starts the countdown timer on WM_INITDIALOG, stops it on WM_DESTROY, and
 // while active runs the countdown tick on WM_TIMER: shows the seconds left
-// and sweeps once the delay has passed. Saves the list on WM_ENDSESSION.
+// and sweeps once the delay has passed.
 std::int32_t mainDialogCallback(WindowHandle dialog, unsigned message, MessageWParam wParam,
                                 MessageLParam lParam);
 // IDC_ACTIVATE: switches between active and inactive.

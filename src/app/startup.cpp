@@ -5,6 +5,7 @@
 #include "app/state.h"
 #include "list/list_file.h"
 #include "platform/keyboard.h"
+#include "ui/ui.h"
 
 int runBrimlock() {
     resetProgramState();
@@ -15,6 +16,9 @@ int runBrimlock() {
         isActive = 0;
     }
     loadVarnList();
+    // Whichever of the program's windows hears that the session ends saves
+    // the list: the main window may already be gone under a picker.
+    setSessionEndHandler(onSessionEnd);
     // Returns only once the main window is gone and no handler is running, so
     // the list is saved after every nested dialog has closed.
     runMainWindow();

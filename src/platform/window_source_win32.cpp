@@ -2,13 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/window_handle_win32.h"
 #include "platform/window_source.h"
 
 namespace {
-
-HWND toWindow(WindowHandle window) {
-    return reinterpret_cast<HWND>(window);
-}
 
 struct Enumeration {
     WindowCollector collect;
@@ -17,7 +14,7 @@ struct Enumeration {
 
 BOOL CALLBACK enumerateOne(HWND window, LPARAM param) {
     const Enumeration* enumeration = reinterpret_cast<const Enumeration*>(param);
-    return enumeration->collect(reinterpret_cast<WindowHandle>(window), enumeration->context) != 0;
+    return enumeration->collect(fromWindow(window), enumeration->context) != 0;
 }
 
 // The one receiver of close reports; SendMessageCallbackA carries the token.

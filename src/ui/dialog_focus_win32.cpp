@@ -9,8 +9,6 @@
 
 namespace {
 
-HWND activeDialog = nullptr;
-
 bool isLiveChild(HWND dialog, HWND control) {
     return control && IsWindow(control) && IsChild(dialog, control);
 }
@@ -38,7 +36,6 @@ void focusFirstTabStop(HWND dialog) {
 }
 
 void onActivated(HWND dialog) {
-    activeDialog = dialog;
     // A minimised dialog is activated again when it is restored; a closing
     // one gives the focus to nobody. On a click, the click's own focus change
     // comes after this and wins.
@@ -55,19 +52,12 @@ void onActivated(HWND dialog) {
 
 }  // namespace
 
-HWND activeServiceDialog() {
-    return activeDialog;
-}
-
 void keepKeyboardPlace(HWND dialog, UINT message, WPARAM wParam) {
     switch (message) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 // The focus is still where the user left it: it moves on after this.
                 rememberFocus(dialog);
-                if (activeDialog == dialog) {
-                    activeDialog = nullptr;
-                }
             } else if (LOWORD(wParam) <= WA_CLICKACTIVE) {
                 onActivated(dialog);
             }
@@ -78,11 +68,6 @@ void keepKeyboardPlace(HWND dialog, UINT message, WPARAM wParam) {
             // dialog itself before it is activated again.
             if (wParam == SIZE_MINIMIZED) {
                 rememberFocus(dialog);
-            }
-            break;
-        case WM_NCDESTROY:
-            if (activeDialog == dialog) {
-                activeDialog = nullptr;
             }
             break;
         default:

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 
+#include "platform/window_handle_win32.h"
 #include "ui/ui.h"
 
 struct ControlRecord {
@@ -24,13 +25,6 @@ struct DialogRecord {
     std::map<HWND, ControlRecord> controls;
 };
 
-inline HWND toWindow(WindowHandle handle) {
-    return reinterpret_cast<HWND>(handle);
-}
-inline WindowHandle fromWindow(HWND window) {
-    return reinterpret_cast<WindowHandle>(window);
-}
-
 // Null when the window is not (or no longer) one of the service's dialogs. The
 // record goes with WM_NCDESTROY, so look it up again after calling a handler.
 DialogRecord* findDialogRecord(HWND dialog);
@@ -40,8 +34,16 @@ DialogRecord* findDialogRecord(HWND dialog);
 // WM_INITDIALOG and WM_SIZE, attaches it, disables the owner and shows the
 // dialog; it returns the owner (null for none).
 HWND startModalRun(HWND dialog, DialogHandler handler, std::int32_t* resultSlot);
-// Dispatches every message of the thread until the dialog no longer exists.
+// Dispatches every message of the thread until the dialog no longer exists;
+// a message for a window in one of the service's dialogs or in an open
+// prompt goes through that dialog's keyboard handling first.
 void runModalLoop(HWND dialog, HWND owner);
+// Whether the window is a prompt that showPrompt has open.
+bool isOpenPrompt(HWND window);
+// Gives WM_ENDSESSION to the program's session-end handler, if one is set;
+// the procedures of the service's dialogs and of the prompt pass every
+// message they get.
+void passSessionEnd(UINT message, WPARAM wParam);
 
 // Where the keyboard goes in the service's dialogs, which answer WM_ACTIVATE
 // themselves; called with every message of a dialog before anything else.
@@ -49,5 +51,3 @@ void runModalLoop(HWND dialog, HWND owner);
 // activation gives it the focus back, or to the first tab-stop control when
 // none is remembered (a dialog that opens).
 void keepKeyboardPlace(HWND dialog, UINT message, WPARAM wParam);
-// The service's dialog that is active now, null when none is.
-HWND activeServiceDialog();

@@ -57,6 +57,7 @@ std::int32_t routeMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
 
 INT_PTR CALLBACK serviceDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     keepKeyboardPlace(dialog, message, wParam);
+    passSessionEnd(message, wParam);
     // Windows' own handling of activation would move the focus again.
     if (message == WM_ACTIVATE && LOWORD(wParam) <= WA_CLICKACTIVE) {
         return TRUE;

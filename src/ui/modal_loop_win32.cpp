@@ -16,6 +16,16 @@ HWND ownerOf(HWND dialog) {
     return reinterpret_cast<HWND>(GetWindowLongPtrA(dialog, GWLP_HWNDPARENT));
 }
 
+// The dialog of ours that holds the message's window, null when none does.
+// Ours are the service's dialogs and the open prompts: only they are known
+// to want the dialog manager's keys, and any of them may be under the
+// dialog this loop runs, since the program's dialogs have no owner. A window
+// made elsewhere gets its messages as they come, as it would in a plain loop.
+HWND keyboardDialogOf(HWND window) {
+    HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+    return root && (findDialogRecord(root) || isOpenPrompt(root)) ? root : nullptr;
+}
+
 }  // namespace
 
 HWND startModalRun(HWND dialog, DialogHandler handler, std::int32_t* resultSlot) {
@@ -52,11 +62,14 @@ void runModalLoop(HWND dialog, HWND owner) {
     // The dialog's existence is checked before each message is taken, never
     // between taking and dispatching it, so a message for another window is
     // not lost when the dialog ends. When the queue is empty the thread sleeps
-    // until input arrives instead of polling.
+    // until input arrives instead of polling. Each message goes through the
+    // keyboard handling of the dialog that holds its window, so Tab, Enter
+    // and Esc work in every dialog of the program, not only in this one.
     while (IsWindow(dialog)) {
         MSG message;
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (!IsWindow(dialog) || !IsDialogMessageA(dialog, &message)) {
+            HWND keyboardDialog = keyboardDialogOf(message.hwnd);
+            if (!keyboardDialog || !IsDialogMessageA(keyboardDialog, &message)) {
                 TranslateMessage(&message);
                 DispatchMessageA(&message);
             }

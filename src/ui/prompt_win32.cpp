@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <set>
+
+#include "ui/dialog_records_win32.h"
 #include "ui/dialog_template_win32.h"
 #include "ui/ui.h"
 
@@ -17,9 +20,24 @@ struct PromptRun {
     std::string answer;
 };
 
+// Each prompt from its WM_INITDIALOG to its WM_NCDESTROY, for the modal loops.
+std::set<HWND>& openPrompts() {
+    static std::set<HWND> prompts;
+    return prompts;
+}
+
+// The prompt ends by destroying itself, its answer stored: the modal loop
+// that runs it returns once the window is gone.
+void endPrompt(HWND prompt, PromptRun* run, const std::string& answer) {
+    run->answer = answer;
+    DestroyWindow(prompt);
+}
+
 INT_PTR CALLBACK promptProcedure(HWND prompt, UINT message, WPARAM wParam, LPARAM lParam) {
+    passSessionEnd(message, wParam);
     switch (message) {
         case WM_INITDIALOG: {
+            openPrompts().insert(prompt);
             SetWindowLongPtrA(prompt, DWLP_USER, lParam);
             const PromptRun* run = reinterpret_cast<const PromptRun*>(lParam);
             if (run->x >= 0 && run->y >= 0) {
@@ -36,23 +54,29 @@ INT_PTR CALLBACK promptProcedure(HWND prompt, UINT message, WPARAM wParam, LPARA
                 char buffer[ANSWER_BUFFER] = {};
                 const int got =
                     GetWindowTextA(GetDlgItem(prompt, ID_PROMPT_EDIT), buffer, ANSWER_BUFFER);
-                run->answer.assign(buffer, got > 0 ? static_cast<std::size_t>(got) : 0);
-                EndDialog(prompt, IDOK);
+                endPrompt(prompt, run,
+                          std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0));
                 return TRUE;
             }
             if (LOWORD(wParam) == IDCANCEL) {
-                run->answer.clear();
-                EndDialog(prompt, IDCANCEL);
+                endPrompt(prompt, run, std::string());
                 return TRUE;
             }
             return FALSE;
         }
+        case WM_NCDESTROY:
+            openPrompts().erase(prompt);
+            return FALSE;
         default:
             return FALSE;
     }
 }
 
 }  // namespace
+
+bool isOpenPrompt(HWND window) {
+    return openPrompts().count(window) != 0;
+}
 
 std::string showPrompt(const std::string& prompt, const std::string& title,
                        const std::string& defaultText, int x, int y) {
@@ -73,7 +97,14 @@ std::string showPrompt(const std::string& prompt, const std::string& title,
 
     PromptRun run = {x, y, std::string()};
     // No owner: the program's other windows stay usable while the prompt waits.
-    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), templateData(promptTemplate), nullptr,
-                            promptProcedure, reinterpret_cast<LPARAM>(&run));
+    // Run by the services' own loop rather than the system's dialog box
+    // loop, which would give the keyboard to the prompt alone.
+    HWND window =
+        CreateDialogIndirectParamA(GetModuleHandleA(nullptr), templateData(promptTemplate), nullptr,
+                                   promptProcedure, reinterpret_cast<LPARAM>(&run));
+    if (window) {
+        ShowWindow(window, SW_SHOWNORMAL);
+        runModalLoop(window, nullptr);
+    }
     return run.answer;
 }

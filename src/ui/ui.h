@@ -47,6 +47,15 @@ std::string showPrompt(const std::string& prompt, const std::string& title,
 // MessageBoxA without owner, after a 5 ms pause; returns the button pressed.
 int showMessage(const std::string& text, const std::string& title, std::uint32_t style);
 
+// Windows tells every top-level window that the session ends (WM_ENDSESSION)
+// and then ends the process without closing any, so whichever of the
+// program's windows hears it must answer for the whole program: every dialog
+// of the services and every prompt hands it, with whether the session is
+// ending, to this one handler before its own handlers see it. Set once at
+// start. WM_QUERYENDSESSION keeps the default, which never holds the end up.
+using SessionEndHandler = void (*)(bool ending);
+void setSessionEndHandler(SessionEndHandler handler);
+
 // The window-level calls the main window needs beside the services above.
 void setTimer(WindowHandle window, unsigned id, unsigned periodMs);
 void killTimer(WindowHandle window, unsigned id);

@@ -12,9 +12,6 @@
 #ifndef WM_CLOSE
 #define WM_CLOSE 0x0010
 #endif
-#ifndef WM_QUERYENDSESSION
-#define WM_QUERYENDSESSION 0x0011
-#endif
 #ifndef WM_ENDSESSION
 #define WM_ENDSESSION 0x0016
 #endif

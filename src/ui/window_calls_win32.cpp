@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "ui/dialog_records_win32.h"
+#include "platform/window_handle_win32.h"
 #include "ui/ui.h"
 
 // No timer procedure: WM_TIMER reaches the window's handler like any message.

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+// <windows.h> names a cursor IDC_HELP; here it is the help button's id.
+#undef IDC_HELP
+#include "app/main_controls.h"
 #include "e2e/brimlock_e2e_fixture.h"
+#include "list/picker.h"
 #include "support/test_process_win32.h"
 #include "support/temp_folder_win32.h"
 
@@ -54,6 +58,37 @@ TEST_F(SessionEndE2eTest, LogOffIsNeverHeldUpAndTheListIsSavedBeforeTheProcessEn
     EXPECT_FALSE(fileExists(folder.file("brimlock.ini.tmp")));
 }
 
+// The main window closed under a picker saves nothing until that picker has
+// closed too; if the session ends first, the picker is what Windows tells.
+TEST_F(SessionEndE2eTest, APickerLeftOpenAfterTheMainWindowSavesTheListWhenTheSessionEnds) {
+    startWith("alpha\r\n");
+    click(IDC_ADD_VARN);
+    HWND remaining = waitForDialog(brimlock.processId(), "Enter New varn");
+    ASSERT_NE(nullptr, remaining);
+    click(IDC_ADD_VARN);  // the main window stays usable under the picker
+    HWND adding = waitForDialog(brimlock.processId(), "Enter New varn", 5000, remaining);
+    ASSERT_NE(nullptr, adding);
+    setTextOf(GetDlgItem(adding, IDC_PICK_CAPTION), "disc autoplay");
+    PostMessageA(adding, WM_COMMAND, MAKEWPARAM(IDC_PICK_ADD, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(adding, IDC_PICK_ADD)));
+    HWND added = waitForDialog(brimlock.processId(), "Added");
+    ASSERT_NE(nullptr, added);
+    PostMessageA(added, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(adding); }, 5000));
+
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(window); }, 5000));
+    EXPECT_EQ("alpha\r\n", readWholeFile(folder.file("brimlock.ini")));
+    DWORD_PTR answer = 0;
+    ASSERT_NE(0, SendMessageTimeoutA(remaining, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                     SMTO_ABORTIFHUNG, 5000, &answer));
+    EXPECT_EQ(static_cast<DWORD_PTR>(TRUE), answer);
+    ASSERT_NE(0, SendMessageTimeoutA(remaining, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
+                                     SMTO_ABORTIFHUNG, 5000, &answer));
+    brimlock.end();
+    EXPECT_EQ("alpha\r\ndisc autoplay\r\n", readWholeFile(folder.file("brimlock.ini")));
+}
+
 using ShiftStartE2eTest = BrimlockE2eTest;
 
 // Held Shift at the start: the way back from a varn that matches the
@@ -65,16 +100,16 @@ TEST_F(ShiftStartE2eTest, LeavesItOffUntilSwitchedOnSoThatTheVarnCanBeRemoved) {
     window = started ? brimlock.waitForMainWindow() : nullptr;
     keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
     ASSERT_NE(nullptr, window);
-    HWND activate = GetDlgItem(window, 339);
+    HWND activate = control(IDC_ACTIVATE);
     EXPECT_EQ("Activate", textOf(activate));
     Sleep(1500);  // many ticks' worth: none sweeps
     ASSERT_TRUE(IsWindow(window));
     EXPECT_EQ("Activate", textOf(activate));
 
-    SendMessageA(GetDlgItem(window, 555), LB_SETCURSEL, 0, 0);
-    click(454);  // Remove varn
-    ASSERT_TRUE(waitUntil([&] { return listBoxRows(GetDlgItem(window, 555)).empty(); }, 3000));
-    click(339);
+    SendMessageA(control(IDC_VARN_LIST), LB_SETCURSEL, 0, 0);
+    click(IDC_REMOVE_VARN);
+    ASSERT_TRUE(waitUntil([&] { return listBoxRows(control(IDC_VARN_LIST)).empty(); }, 3000));
+    click(IDC_ACTIVATE);
     EXPECT_TRUE(waitForSweep());
     ASSERT_TRUE(brimlock.closeAndWait());
     EXPECT_EQ("", readWholeFile(folder.file("brimlock.ini")));

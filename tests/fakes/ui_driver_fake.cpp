@@ -31,6 +31,9 @@ void queueMessageAnswer(int button, Action whileOpen) {
 
 std::int32_t sendMessage(WindowHandle dialog, unsigned message, MessageWParam wParam,
                          MessageLParam lParam) {
+    if (message == WM_ENDSESSION && liveDialog(dialog) != nullptr && state.sessionEnd != nullptr) {
+        state.sessionEnd(wParam != 0);
+    }
     if (message == WM_COMMAND) {
         const Control* control = liveControl(dialog, static_cast<int>(wParam & 0xFFFF));
         if (control != nullptr && control->handler != nullptr) {

@@ -349,6 +349,11 @@ int showMessage(const std::string& text, const std::string& title, std::uint32_t
     return script.button;
 }
 
+void setSessionEndHandler(SessionEndHandler handler) {
+    log("setSessionEndHandler");
+    state.sessionEnd = handler;
+}
+
 void setTimer(WindowHandle window, unsigned id, unsigned periodMs) {
     log("setTimer " + name(window) + " " + std::to_string(id) + " " + std::to_string(periodMs));
     if (fakeui::Dialog* dialog = liveDialog(window)) {

@@ -5,7 +5,8 @@
 // real dialog procedure: a WM_COMMAND goes to the control's handler, then, if
 // that returned 0, to the dialog's handler; a result of 0 from both leaves the
 // defaults, where WM_SYSCOMMAND/SC_CLOSE ends the dialog (WM_CLOSE, then
-// WM_DESTROY, then WM_NCDESTROY). Owners are not modelled: the program's
+// WM_DESTROY, then WM_NCDESTROY). WM_ENDSESSION to any live dialog goes to
+// the session-end handler first. Owners are not modelled: the program's
 // dialogs have none.
 //
 // The waits run a script instead of a message loop:

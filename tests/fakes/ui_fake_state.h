@@ -34,6 +34,7 @@ struct State {
     int openMessages = 0;
     std::vector<std::string> calls;
     std::vector<std::string> faults;
+    SessionEndHandler sessionEnd = nullptr;
 };
 
 extern State state;

@@ -13,6 +13,7 @@ std::string narrow(const wchar_t* wide) {
 struct DialogSearch {
     DWORD processId;
     const std::string* title;
+    HWND except;
     HWND found;
 };
 
@@ -20,8 +21,8 @@ BOOL CALLBACK findDialog(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<DialogSearch*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window) && classOf(window) == "#32770" &&
-        textOf(window) == *search->title) {
+    if (owner == search->processId && window != search->except && IsWindowVisible(window) &&
+        classOf(window) == "#32770" && textOf(window) == *search->title) {
         search->found = window;
         return FALSE;
     }
@@ -63,8 +64,8 @@ std::vector<std::string> listBoxRows(HWND listBox) {
     return rows;
 }
 
-HWND waitForDialog(DWORD processId, const std::string& title, DWORD milliseconds) {
-    DialogSearch search{processId, &title, nullptr};
+HWND waitForDialog(DWORD processId, const std::string& title, DWORD milliseconds, HWND except) {
+    DialogSearch search{processId, &title, except, nullptr};
     waitUntil(
         [&] {
             EnumWindows(findDialog, reinterpret_cast<LPARAM>(&search));

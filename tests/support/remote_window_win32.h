@@ -11,7 +11,8 @@ void setTextOf(HWND window, const std::string& text);
 std::string classOf(HWND window);
 std::vector<std::string> listBoxRows(HWND listBox);
 // A visible top-level dialog (#32770) of the process with this exact title,
-// waited for; 0 when none came.
-HWND waitForDialog(DWORD processId, const std::string& title, DWORD milliseconds = 5000);
+// other than except, waited for; 0 when none came.
+HWND waitForDialog(DWORD processId, const std::string& title, DWORD milliseconds = 5000,
+                   HWND except = nullptr);
 // The text of a message box's message (its static control 0xFFFF).
 std::string messageBoxText(HWND box);

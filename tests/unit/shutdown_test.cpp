@@ -12,6 +12,10 @@
 
 namespace {
 
+// Windows asks with it whether the session may end; the program leaves it to
+// the defaults, so no header of the logic names it.
+constexpr unsigned WM_QUERYENDSESSION = 0x0011;
+
 const std::string FILE_NAME = "brimlock.ini";
 const std::string OLD_LIST = "old\r\n";
 

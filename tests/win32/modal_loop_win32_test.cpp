@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "ui/ui.h"
@@ -113,6 +114,66 @@ TEST_F(ModalLoop, NestedRunsReturnInTurnWhileTheOuterDialogKeepsGettingMessages)
     EXPECT_EQ(2, innerResult);
     EXPECT_EQ(1, outerResult);
     EXPECT_FALSE(IsWindow(windowOf(inner)));
+}
+
+// The program's dialogs have no owner, so the one under a nested dialog or a
+// prompt stays usable: its keys go through its own dialog handling although
+// another loop runs. Here Tab in the outer dialog, pressed while the nested
+// window is open, moves the focus from its first button to its second.
+TEST_F(ModalLoop, TabWorksInTheDialogUnderANestedDialogOrAPrompt) {
+    const char* const NESTED = "tab nested";
+    const struct {
+        const char* name;
+        std::function<void()> runNested;  // returns once the nested window is gone
+    } cases[] = {
+        {"a picker-like dialog",
+         [NESTED] {
+             const WindowHandle inner = newDialog(0, NESTED, 20, 20, 100, 50, WS_SYSMENU, 0);
+             addControl(inner, ControlKind::TextBox, 10, "text", 5, 5, 80, 14, 0, 0, nullptr,
+                        nullptr);
+             showModal(inner, nullptr, nullptr);
+         }},
+        {"a prompt", [NESTED] { showPrompt("Waiting", NESTED, "", -1, -1); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        resetHandlerSlots();
+        const WindowHandle outer = newDialog(0, "outer", -1, -1, 100, 60, WS_SYSMENU, 0);
+        for (int id : {11, 12}) {
+            addControl(outer, ControlKind::PushButton, id, "button", 5, 20 * id - 215, 60, 14, 0, 0,
+                       nullptr, nullptr);
+        }
+        HWND first = GetDlgItem(windowOf(outer), 11);
+        HWND second = GetDlgItem(windowOf(outer), 12);
+        HWND nested = nullptr;
+        HWND focusBefore = nullptr;
+        HWND focusAfter = nullptr;
+        handlerSlot(0).script = [&](WindowHandle d, unsigned message, MessageWParam,
+                                    MessageLParam) {
+            if (message == WM_APP) {
+                PostMessageA(windowOf(d), WM_APP + 1, 0, 0);
+                c.runNested();
+                endDialog(d, 0);
+            } else if (message == WM_APP + 1) {  // served by the nested window's loop
+                nested = FindWindowA("#32770", NESTED);
+                SetActiveWindow(windowOf(d));
+                SendMessageA(windowOf(d), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+                focusBefore = GetFocus();
+                PostMessageA(focusBefore, WM_KEYDOWN, VK_TAB, 1);
+                PostMessageA(focusBefore, WM_KEYUP, VK_TAB, 0xC0000001);
+                PostMessageA(windowOf(d), WM_APP + 2, 0, 0);
+            } else if (message == WM_APP + 2) {
+                focusAfter = GetFocus();
+                PostMessageA(nested, WM_SYSCOMMAND, SC_CLOSE, 0);
+            }
+            return 0;
+        };
+        PostMessageA(windowOf(outer), WM_APP, 0, 0);
+        showModal(outer, scriptedHandler<0>, nullptr);
+        ASSERT_NE(nullptr, nested);
+        EXPECT_EQ(first, focusBefore);
+        EXPECT_EQ(second, focusAfter);
+    }
 }
 
 // An owned dialog disables its owner while it runs; the owner hears
