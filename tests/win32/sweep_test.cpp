@@ -102,8 +102,11 @@ TEST_F(SweepWin32Test, NoMoreThanAThousandWindowsAreKept) {
 
 TEST_F(SweepWin32Test, AHungProgramHoldsUpOneSweepForTheAllowanceOnly) {
     const std::string caption = uniqueCaption("Hung target");
+    const HANDLE hungNow = CreateEventA(nullptr, TRUE, FALSE, caption.c_str());
     TargetProcess hung("hung_target", caption);
     ASSERT_NE(nullptr, hung.window());
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(hungNow, 10000));
+    CloseHandle(hungNow);
     const OwnWindow after(uniqueCaption("After hung"));
     setVarns({caption, uniqueCaption("after hung")});
 
