@@ -17,7 +17,7 @@ const char* failureCause(SaveResult result) {
         case SaveResult::CannotCreate:
             return "it could not be created in this folder";
         case SaveResult::CannotOpen:
-            return "it could not be opened for writing; another program may be using it";
+            return "it could not be opened for writing";
         case SaveResult::TemporaryInTheWay:
             return "a brimlock.ini.tmp left beside it could not be replaced";
         case SaveResult::CannotCreateTemporary:
@@ -25,27 +25,47 @@ const char* failureCause(SaveResult result) {
         case SaveResult::WriteFailed:
             return "writing failed; the disk may be full";
         case SaveResult::ReplaceFailed:
-            return "the new list could not be put in place of the old one";
+            return "the new list could not be put in place of the old one, and is left in "
+                   "brimlock.ini.tmp";
+        case SaveResult::TemporaryNotRenamed:
+            return "it is missing, and brimlock.ini.tmp, which holds the list, could not be "
+                   "renamed to it";
+    }
+    return "";
+}
+
+// Why the open or the rename named above failed, where Windows said.
+const char* errorCause(FileError error) {
+    switch (error) {
+        case FileError::AccessDenied:
+            return ": access was denied, by the permissions of the file or its folder, or by "
+                   "Windows' Controlled folder access";
+        case FileError::InUse:
+            return ": another program is using it";
+        case FileError::None:
+        case FileError::Other:
+            break;
     }
     return "";
 }
 
 }  // namespace
 
-std::string saveFailureMessage(SaveResult result) {
+std::string saveFailureMessage(SaveResult result, FileError error) {
     return std::string("The list of varns could not be saved to ") + LIST_FILE_NAME + ": " +
-           failureCause(result) +
+           failureCause(result) + errorCause(error) +
            ".\n\nRetry saves again. Cancel ends Brimlock without saving, and the varns added, "
            "edited or removed since it started are lost.";
 }
 
 void saveVarnListAtExit() {
     for (;;) {
-        const SaveResult result = saveVarnList();
+        FileError error = FileError::None;
+        const SaveResult result = saveVarnList(&error);
         if (result == SaveResult::Saved || !varnListChanged) {
             return;
         }
-        if (showMessage(saveFailureMessage(result), "Brimlock",
+        if (showMessage(saveFailureMessage(result, error), "Brimlock",
                         MB_RETRYCANCEL | MB_ICONHAND | MB_TASKMODAL) != IDRETRY) {
             return;
         }

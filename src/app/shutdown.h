@@ -20,5 +20,5 @@ void saveVarnListAtExit();
 // later end saves again.
 void onSessionEnd(bool ending);
 
-// The text of the message for a save that failed for this cause.
-std::string saveFailureMessage(SaveResult result);
+// The text of the message for a save that failed at this step, for this cause.
+std::string saveFailureMessage(SaveResult result, FileError error);

@@ -173,13 +173,43 @@ SaveResult writeInPlace(FileHandle listFile) {
 // replaced. One that cannot be opened for writing is deleted and the open
 // tried again; one that cannot be deleted either (read-only, held open by
 // another program) stays, and the save gives up.
-FileHandle openTemporaryFile(bool* accessDenied) {
-    FileHandle file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, accessDenied);
+FileHandle openTemporaryFile(FileError* error) {
+    FileHandle file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, error);
     if (file == INVALID_FILE && fileExists(TEMPORARY_FILE_NAME) &&
         deleteFile(TEMPORARY_FILE_NAME)) {
-        file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, accessDenied);
+        file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, error);
     }
     return file;
+}
+
+// A virus scanner, the search indexer or a sync client may hold a file for a
+// moment; a rename they refuse is tried again for about a second in all.
+constexpr unsigned RETRY_PAUSES_MS[] = {50, 100, 150, 200, 250, 250};
+
+template <typename Rename>
+bool renameWithRetries(Rename rename, FileError* error) {
+    for (const unsigned pause : RETRY_PAUSES_MS) {
+        if (rename(error)) {
+            return true;
+        }
+        if (*error != FileError::AccessDenied && *error != FileError::InUse) {
+            return false;
+        }
+        pauseMilliseconds(pause);
+    }
+    return rename(error);
+}
+
+// A save that died while the list file was replaced, or a replace that failed
+// half way, leaves the list in brimlock.ini.tmp alone: it then takes the list
+// file's name. Beside a brimlock.ini it is never used, as it may be the half
+// written file of a save that died. False when it is still the only copy.
+bool recoverTemporaryFile(FileError* error) {
+    if (fileExists(LIST_FILE_NAME) || !fileExists(TEMPORARY_FILE_NAME)) {
+        return true;
+    }
+    return renameWithRetries(
+        [](FileError* e) { return renameFile(TEMPORARY_FILE_NAME, LIST_FILE_NAME, e); }, error);
 }
 
 }  // namespace
@@ -190,17 +220,24 @@ void loadVarnList() {
     }
     listFileReadWhole = true;
 
-    // Creates the file, empty, when it is missing; leaves an existing one alone.
-    FileHandle file = openFile(LIST_FILE_NAME, FileOpenMode::EnsureExists);
-    if (file != INVALID_FILE) {
-        closeFile(file);
+    FileError ignored = FileError::None;
+    const char* name = LIST_FILE_NAME;
+    if (recoverTemporaryFile(&ignored)) {
+        // Creates the file, empty, when it is missing; leaves an existing one alone.
+        FileHandle file = openFile(LIST_FILE_NAME, FileOpenMode::EnsureExists);
+        if (file != INVALID_FILE) {
+            closeFile(file);
+        }
+    } else {
+        // Read where it is; an empty brimlock.ini made now would win over it.
+        name = TEMPORARY_FILE_NAME;
     }
 
-    file = openFile(LIST_FILE_NAME, FileOpenMode::Read);
+    FileHandle file = openFile(name, FileOpenMode::Read);
     if (file == INVALID_FILE) {
         // A file that is there but could not be read (another program holds
         // it) must survive; a missing one has nothing to lose.
-        listFileReadWhole = !fileExists(LIST_FILE_NAME);
+        listFileReadWhole = !fileExists(name);
         return;
     }
     // A list that is not the file's whole list must not be saved over it.
@@ -208,26 +245,37 @@ void loadVarnList() {
     closeFile(file);
 }
 
-SaveResult saveVarnList() {
+SaveResult saveVarnList(FileError* error) {
+    FileError ignored = FileError::None;
+    if (error == nullptr) {
+        error = &ignored;
+    }
+    *error = FileError::None;
     if (!listFileReadWhole) {
         return SaveResult::NotReadWhole;
     }
     if (isReadOnlyFile(LIST_FILE_NAME)) {
         return SaveResult::ReadOnly;
     }
+    // The open below would make an empty brimlock.ini beside the only copy.
+    if (!recoverTemporaryFile(error)) {
+        return SaveResult::TemporaryNotRenamed;
+    }
     // Held without sharing for the whole save, so no other program writes it
-    // meanwhile; failing to open it (locked) leaves it as it was.
-    FileHandle listFile = openFile(LIST_FILE_NAME, FileOpenMode::Write);
+    // meanwhile; failing to open it (locked) leaves it as it was. Made empty
+    // when it is missing, so that it exists for as long as brimlock.ini.tmp
+    // may be half written.
+    FileHandle listFile = openFile(LIST_FILE_NAME, FileOpenMode::Write, error);
     if (listFile == INVALID_FILE) {
         // Missing still: the folder takes no file (the load could not make one).
         return fileExists(LIST_FILE_NAME) ? SaveResult::CannotOpen : SaveResult::CannotCreate;
     }
 
-    bool accessDenied = false;
-    FileHandle temporary = openTemporaryFile(&accessDenied);
+    FileHandle temporary = openTemporaryFile(error);
     if (temporary == INVALID_FILE) {
         const bool inTheWay = fileExists(TEMPORARY_FILE_NAME);
-        if (accessDenied && !inTheWay) {
+        if (*error == FileError::AccessDenied && !inTheWay) {
+            *error = FileError::None;
             return writeInPlace(listFile);  // the folder takes no new file
         }
         // Any other cause may pass; writing in place would risk the list for nothing.
@@ -240,11 +288,14 @@ SaveResult saveVarnList() {
     // The rename cannot replace a file that is still open.
     closeFile(listFile);
     if (!complete) {
-        deleteFile(TEMPORARY_FILE_NAME);
+        deleteFile(TEMPORARY_FILE_NAME);  // half written; brimlock.ini holds the old list
         return SaveResult::WriteFailed;
     }
-    if (!replaceFile(TEMPORARY_FILE_NAME, LIST_FILE_NAME)) {
-        deleteFile(TEMPORARY_FILE_NAME);
+    if (!renameWithRetries(
+            [](FileError* e) { return replaceFile(TEMPORARY_FILE_NAME, LIST_FILE_NAME, e); },
+            error)) {
+        // Kept: where the replace failed half way it is the only whole copy,
+        // and the next start takes it from there.
         return SaveResult::ReplaceFailed;
     }
     return SaveResult::Saved;

@@ -1,9 +1,14 @@
 #pragma once
 // The list file "brimlock.ini" in the current directory: one varn per line,
-// CR LF line ends. A file that cannot be read gives an empty list, one that
-// cannot be written keeps its content; the save says what became of it.
+// CR LF line ends. A file that cannot be read gives an empty list. A save
+// writes the whole new list into brimlock.ini.tmp and then renames that over
+// the list file in one step, so that at every instant one of the two holds
+// a whole list: the old one or the new one, never less. The save says what
+// became of the list.
 
 #include <cstddef>
+
+#include "platform/files.h"
 
 extern const char* const LIST_FILE_NAME;
 
@@ -20,8 +25,9 @@ constexpr std::size_t MAX_LIST_BYTES_HELD = 64u << 20;
 extern bool listFileReadWhole;
 
 // What a save did: the list is now in the file, or why not. Whenever it is not
-// Saved the file keeps its old content (short of a disk that also fails to
-// take back, in place, bytes it held a moment before).
+// Saved, brimlock.ini keeps its old content (short of a disk that also fails
+// to take back, in place, bytes it held a moment before), or, after a replace
+// that failed half way, is gone while brimlock.ini.tmp holds the new list.
 enum class SaveResult {
     Saved,
     NotReadWhole,           // the last load did not read it whole: kept as it was
@@ -31,14 +37,20 @@ enum class SaveResult {
     TemporaryInTheWay,      // a brimlock.ini.tmp is there and cannot be replaced
     CannotCreateTemporary,  // brimlock.ini.tmp not created, though the folder takes files
     WriteFailed,            // a write, the cut or the flush failed (a full disk)
-    ReplaceFailed,          // the new file could not be put in place of the old
+    ReplaceFailed,          // the new list could not be put in place: left in brimlock.ini.tmp
+    TemporaryNotRenamed,    // missing, and brimlock.ini.tmp, which holds the list, not renamed
 };
 
-// Expects an empty list; fills varnList and varnCount from the file, creating
-// the file empty when it is missing. Reads in pieces and holds each entry
-// once; stops after the 1,000th entry.
+// Expects an empty list; fills varnList and varnCount from the file. When the
+// file is missing and brimlock.ini.tmp is there, that one holds the list and
+// is renamed to the list file first (read where it is, should that fail);
+// otherwise a missing file is created empty. Reads in pieces and holds each
+// entry once; stops after the 1,000th entry.
 void loadVarnList();
-// Writes entries 1 to varnCount: into brimlock.ini.tmp, put in place of the
-// list file only once every byte is written; in place only in a folder that
-// takes no new file, where a failure puts the old bytes back.
-SaveResult saveVarnList();
+// Writes entries 1 to varnCount: into brimlock.ini.tmp, flushed, then renamed
+// over the list file, tried again for about a second while another program
+// holds either file. brimlock.ini.tmp is deleted only where brimlock.ini still
+// holds a whole list. In place only in a folder that takes no new file, where
+// a failure puts the old bytes back. *error (when given) says why an open or
+// a rename failed.
+SaveResult saveVarnList(FileError* error = nullptr);

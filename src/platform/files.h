@@ -16,9 +16,20 @@ enum class FileOpenMode {
     CreateTemporary,  // GENERIC_WRITE, no sharing, CREATE_ALWAYS
 };
 
-// On failure, *accessDenied (when given) tells a refusal of access (a folder
-// that takes no new file, a read-only file) from every other cause.
-FileHandle openFile(const std::string& name, FileOpenMode mode, bool* accessDenied = nullptr);
+// Why an open or a rename failed.
+enum class FileError {
+    None,
+    // Refused access: the file's or the folder's permissions, a read-only
+    // file, a folder that takes no new file, Windows' Controlled folder
+    // access. A rename over a file that another program holds open is
+    // refused the same way.
+    AccessDenied,
+    InUse,  // a sharing or lock violation: another program holds the file
+    Other,
+};
+
+// *error (when given) says why the open failed, and None when it worked.
+FileHandle openFile(const std::string& name, FileOpenMode mode, FileError* error = nullptr);
 // Reads up to size bytes; *got is what arrived, 0 at the end of the file.
 bool readFile(FileHandle file, char* buffer, std::size_t size, std::size_t* got);
 // *written is what reached the file, which may be less than size on failure.
@@ -31,6 +42,16 @@ void closeFile(FileHandle file);
 
 bool fileExists(const std::string& name);
 bool isReadOnlyFile(const std::string& name);
-// Puts `from` in place of `to` (MoveFileExA, replacing and writing through).
-bool replaceFile(const std::string& from, const std::string& to);
+// Puts `from` in place of the existing file `to` in one step, a rename that
+// replaces it (MoveFileExA, written through): at every instant `to` holds the
+// one file or the other. `from` first takes the attributes that a user sets
+// on a file (hidden, system, archive, not indexed) from `to`; its security is
+// its own, which the folder gave it when it was made. On failure neither file
+// is changed, short of a file system that replaces in two steps and fails
+// between them: `to` may then be gone, with `from` still in place.
+bool replaceFile(const std::string& from, const std::string& to, FileError* error = nullptr);
+// Renames `from` to `to`, which must not exist (MoveFileExA, written through).
+bool renameFile(const std::string& from, const std::string& to, FileError* error = nullptr);
 bool deleteFile(const std::string& name);
+// Waits before a refused operation is tried again.
+void pauseMilliseconds(unsigned milliseconds);

@@ -14,18 +14,40 @@ HANDLE toHandle(FileHandle file) {
 constexpr std::size_t MAX_CHUNK = 1 << 20;
 
 // The attributes a replaced list file keeps: those a user sets on a file.
+// Read-only is not among them: a read-only list file is never replaced.
 constexpr DWORD KEPT_ATTRIBUTES = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
                                   FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_SYSTEM;
 
-std::string fullPath(const std::string& name) {
-    char path[MAX_PATH];
-    const DWORD length = GetFullPathNameA(name.c_str(), MAX_PATH, path, nullptr);
-    return length > 0 && length < MAX_PATH ? std::string(path, length) : name;
+FileError errorFrom(DWORD code) {
+    switch (code) {
+        case ERROR_SUCCESS:
+            return FileError::None;
+        case ERROR_ACCESS_DENIED:
+            return FileError::AccessDenied;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_USER_MAPPED_FILE:
+            return FileError::InUse;
+        default:
+            return FileError::Other;
+    }
+}
+
+bool reportResult(bool succeeded, FileError* error) {
+    if (error != nullptr) {
+        *error = succeeded ? FileError::None : errorFrom(GetLastError());
+    }
+    return succeeded;
+}
+
+bool move(const std::string& from, const std::string& to, DWORD flags, FileError* error) {
+    return reportResult(
+        MoveFileExA(from.c_str(), to.c_str(), flags | MOVEFILE_WRITE_THROUGH) != FALSE, error);
 }
 
 }  // namespace
 
-FileHandle openFile(const std::string& name, FileOpenMode mode, bool* accessDenied) {
+FileHandle openFile(const std::string& name, FileOpenMode mode, FileError* error) {
     DWORD access = 0;
     DWORD sharing = 0;
     DWORD creation = 0;
@@ -52,9 +74,7 @@ FileHandle openFile(const std::string& name, FileOpenMode mode, bool* accessDeni
     }
     HANDLE file = CreateFileA(name.c_str(), access, sharing, nullptr, creation,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (accessDenied != nullptr) {
-        *accessDenied = file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED;
-    }
+    reportResult(file != INVALID_HANDLE_VALUE, error);
     return reinterpret_cast<FileHandle>(file);  // INVALID_HANDLE_VALUE is INVALID_FILE
 }
 
@@ -107,29 +127,29 @@ bool isReadOnlyFile(const std::string& name) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
-// ReplaceFileA gives the new file the old one's attributes (hidden, not
-// indexed, ...) and security, where a rename would leave the new file's own.
-// It needs full paths (Wine's fails on relative ones) and a file to replace;
-// where there is none, or it fails, the rename does the job. Wine's drops the
-// hidden attribute all the same, so the old attributes are set again where
-// they differ.
-bool replaceFile(const std::string& from, const std::string& to) {
+// One rename, never ReplaceFileA: that moves the old file aside before it
+// renames the new one, and a process that dies between the two leaves no list
+// file. The attributes go on the new file first, so that they come with it.
+bool replaceFile(const std::string& from, const std::string& to, FileError* error) {
     const DWORD attributes = GetFileAttributesA(to.c_str());
-    const bool replaced = attributes != INVALID_FILE_ATTRIBUTES &&
-                          ReplaceFileA(fullPath(to).c_str(), fullPath(from).c_str(), nullptr,
-                                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE;
-    if (!replaced && MoveFileExA(from.c_str(), to.c_str(),
-                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == FALSE) {
-        return false;
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        const DWORD kept = attributes & KEPT_ATTRIBUTES;
+        const DWORD own = GetFileAttributesA(from.c_str());
+        if (own != INVALID_FILE_ATTRIBUTES && (own & KEPT_ATTRIBUTES) != kept) {
+            SetFileAttributesA(from.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
+        }
     }
-    const DWORD kept = attributes & KEPT_ATTRIBUTES;
-    if (attributes != INVALID_FILE_ATTRIBUTES &&
-        (GetFileAttributesA(to.c_str()) & KEPT_ATTRIBUTES) != kept) {
-        SetFileAttributesA(to.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
-    }
-    return true;
+    return move(from, to, MOVEFILE_REPLACE_EXISTING, error);
+}
+
+bool renameFile(const std::string& from, const std::string& to, FileError* error) {
+    return move(from, to, 0, error);
 }
 
 bool deleteFile(const std::string& name) {
     return DeleteFileA(name.c_str()) != FALSE;
+}
+
+void pauseMilliseconds(unsigned milliseconds) {
+    Sleep(milliseconds);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <string>
@@ -101,6 +102,47 @@ TEST_F(RobustnessE2eTest, AListFileHeldByAnotherProgramIsNotDamaged) {
             CloseHandle(held);
         }
         EXPECT_EQ(content, readWholeFile(folder.file("brimlock.ini")));
+    }
+}
+
+// Whether brimlock.ini is there, its size and its time of writing, read from
+// the folder without opening the file.
+std::string listFileState(const TempFolder& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(folder.file("brimlock.ini").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return "missing";
+    }
+    FindClose(search);
+    return std::to_string(found.nFileSizeLow) + " " +
+           std::to_string(found.ftLastWriteTime.dwLowDateTime) + " " +
+           std::to_string(found.ftLastWriteTime.dwHighDateTime);
+}
+
+// A crash, a forced log-off or a power cut may end the program at any
+// instant of its save. Killed the moment brimlock.ini changes during the save
+// at exit, the program finds every varn at its next start.
+TEST_F(RobustnessE2eTest, KilledTheMomentTheListFileChangesAtExitItFindsEveryVarnNextTime) {
+    std::vector<std::string> varns;
+    std::string bytes;
+    for (int i = 0; i < 200; ++i) {
+        varns.push_back("Varn number " + std::to_string(i));
+        bytes += varns.back() + "\r\n\r\n";  // the save drops the blank lines
+    }
+    std::sort(varns.begin(), varns.end());
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        startWith(bytes);
+        const std::string before = listFileState(folder);
+        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        const ULONGLONG end = GetTickCount64() + 10000;
+        while (listFileState(folder) == before && GetTickCount64() < end) {
+        }
+        brimlock.end();
+        ASSERT_NE(before, listFileState(folder));
+        start();
+        EXPECT_EQ(varns, listBoxRows(control(IDC_VARN_LIST)));
+        ASSERT_TRUE(brimlock.closeAndWait());
     }
 }
 

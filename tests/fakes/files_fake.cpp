@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
-#include <set>
 #include <utility>
 
 namespace {
@@ -25,7 +24,7 @@ struct Store {
     std::map<std::string, StoredFile> files;
     std::map<FileHandle, OpenFile> open;
     FileHandle nextHandle = 100;
-    std::set<std::pair<std::string, FileOpenMode>> refusedOpens;
+    std::map<std::pair<std::string, FileOpenMode>, FileError> refusedOpens;
     std::size_t readLimit = NO_LIMIT;
     std::size_t room = NO_LIMIT;          // bytes the files may still grow by
     std::size_t writeFaultAt = NO_LIMIT;  // the passing fault, until it has struck
@@ -34,7 +33,11 @@ struct Store {
     bool flushesFail = false;
     bool cutsFail = false;
     bool newFilesRefused = false;
-    bool replaceRefused = false;
+    FileError renameError = FileError::None;
+    int renamesRefused = 0;  // ALWAYS for every one
+    bool loseReplacedFile = false;
+    std::size_t crashAt = NO_LIMIT;  // operations before the process dies
+    bool crashed = false;
     std::vector<std::string> calls;
 };
 
@@ -72,6 +75,44 @@ bool sharingAllows(const std::string& name, FileOpenMode mode) {
     return true;
 }
 
+// Counts and records an operation; false when the process has died before it.
+bool operate(const std::string& call) {
+    if (store.crashed || store.calls.size() >= store.crashAt) {
+        store.crashed = true;
+        return false;
+    }
+    store.calls.push_back(call);
+    return true;
+}
+
+void setError(FileError* error, FileError value) {
+    if (error != nullptr) {
+        *error = value;
+    }
+}
+
+// A refused rename, while one is due; counts it.
+bool renameRefused(FileError* error) {
+    if (store.renamesRefused == 0) {
+        return false;
+    }
+    if (store.renamesRefused != fakefs::ALWAYS) {
+        --store.renamesRefused;
+    }
+    setError(error, store.renameError);
+    return true;
+}
+
+bool readOnly(const std::string& name) {
+    const auto it = store.files.find(name);
+    return it != store.files.end() && it->second.readOnly;
+}
+
+bool isOpen(const std::string& name) {
+    return std::any_of(store.open.begin(), store.open.end(),
+                       [&](const auto& entry) { return entry.second.name == name; });
+}
+
 OpenFile* find(FileHandle handle) {
     auto it = store.open.find(handle);
     return it == store.open.end() ? nullptr : &it->second;
@@ -83,6 +124,12 @@ namespace fakefs {
 
 void reset() {
     store = Store();
+}
+
+void restart() {
+    Store next;
+    next.files = std::move(store.files);
+    store = std::move(next);
 }
 
 void setFile(const std::string& name, const std::string& bytes) {
@@ -110,8 +157,8 @@ std::vector<std::string> fileNames() {
     return names;
 }
 
-void refuseOpen(const std::string& name, FileOpenMode mode) {
-    store.refusedOpens.insert({name, mode});
+void refuseOpen(const std::string& name, FileOpenMode mode, FileError error) {
+    store.refusedOpens[{name, mode}] = error;
 }
 
 void failReadsAfter(std::size_t bytes) {
@@ -138,8 +185,21 @@ void refuseNewFiles() {
     store.newFilesRefused = true;
 }
 
-void refuseReplace() {
-    store.replaceRefused = true;
+void refuseRenames(FileError error, int times) {
+    store.renameError = error;
+    store.renamesRefused = times;
+}
+
+void loseReplacedFileOnce() {
+    store.loseReplacedFile = true;
+}
+
+void crashAfter(std::size_t operations) {
+    store.crashAt = operations;
+}
+
+bool crashed() {
+    return store.crashed;
 }
 
 std::size_t openHandleCount() {
@@ -152,19 +212,23 @@ const std::vector<std::string>& calls() {
 
 }  // namespace fakefs
 
-FileHandle openFile(const std::string& name, FileOpenMode mode, bool* accessDenied) {
-    store.calls.push_back("open " + name + " " + modeName(mode));
-    bool denied = false;
-    if (accessDenied == nullptr) {
-        accessDenied = &denied;
-    }
-    *accessDenied = false;
-    const bool present = store.files.count(name) != 0;
-    if (store.refusedOpens.count({name, mode}) != 0 || !sharingAllows(name, mode)) {
+FileHandle openFile(const std::string& name, FileOpenMode mode, FileError* error) {
+    setError(error, FileError::Other);
+    if (!operate("open " + name + " " + modeName(mode))) {
         return INVALID_FILE;
     }
-    if (present && writes(mode) && store.files[name].readOnly) {
-        *accessDenied = true;
+    const bool present = store.files.count(name) != 0;
+    const auto refused = store.refusedOpens.find({name, mode});
+    if (refused != store.refusedOpens.end()) {
+        setError(error, refused->second);
+        return INVALID_FILE;
+    }
+    if (!sharingAllows(name, mode)) {
+        setError(error, FileError::InUse);
+        return INVALID_FILE;
+    }
+    if (present && writes(mode) && readOnly(name)) {
+        setError(error, FileError::AccessDenied);
         return INVALID_FILE;
     }
     if (!present) {
@@ -172,11 +236,12 @@ FileHandle openFile(const std::string& name, FileOpenMode mode, bool* accessDeni
             return INVALID_FILE;
         }
         if (store.newFilesRefused) {
-            *accessDenied = true;
+            setError(error, FileError::AccessDenied);
             return INVALID_FILE;
         }
         store.files[name] = StoredFile();
     }
+    setError(error, FileError::None);
     if (mode == FileOpenMode::CreateTemporary) {
         store.files[name].bytes.clear();
     }
@@ -188,8 +253,7 @@ FileHandle openFile(const std::string& name, FileOpenMode mode, bool* accessDeni
 bool readFile(FileHandle handle, char* buffer, std::size_t size, std::size_t* got) {
     *got = 0;
     OpenFile* file = find(handle);
-    if (file == nullptr || store.bytesRead >= store.readLimit) {
-        store.calls.push_back("read failed");
+    if (!operate("read") || file == nullptr || store.bytesRead >= store.readLimit) {
         return false;
     }
     const std::string& bytes = store.files[file->name].bytes;
@@ -205,7 +269,7 @@ bool readFile(FileHandle handle, char* buffer, std::size_t size, std::size_t* go
 bool writeFile(FileHandle handle, const char* data, std::size_t size, std::size_t* written) {
     *written = 0;
     OpenFile* file = find(handle);
-    if (file == nullptr || !writes(file->mode)) {
+    if (!operate("write " + std::to_string(size)) || file == nullptr || !writes(file->mode)) {
         return false;
     }
     std::string& bytes = store.files[file->name].bytes;
@@ -228,12 +292,14 @@ bool writeFile(FileHandle handle, const char* data, std::size_t size, std::size_
     file->position += count;
     store.bytesWritten += count;
     *written = count;
-    store.calls.push_back("write " + std::to_string(count));
     return count == size;
 }
 
 bool moveToStart(FileHandle handle) {
     OpenFile* file = find(handle);
+    if (!operate("move to start")) {
+        return false;
+    }
     if (file != nullptr) {
         file->position = 0;
     }
@@ -242,55 +308,75 @@ bool moveToStart(FileHandle handle) {
 
 bool cutFile(FileHandle handle) {
     OpenFile* file = find(handle);
-    if (file == nullptr || !writes(file->mode) || store.cutsFail) {
-        store.calls.push_back("cut failed");
+    if (!operate("cut") || file == nullptr || !writes(file->mode) || store.cutsFail) {
         return false;
     }
-    store.calls.push_back("cut " + file->name);
     store.files[file->name].bytes.resize(file->position);
     return true;
 }
 
 bool flushFile(FileHandle handle) {
-    return find(handle) != nullptr && !store.flushesFail;
+    return operate("flush") && find(handle) != nullptr && !store.flushesFail;
 }
 
+// A handle is let go even by a process that dies.
 void closeFile(FileHandle handle) {
     if (store.open.erase(handle) != 0) {
-        store.calls.push_back("close");
+        operate("close");
     }
 }
 
 bool fileExists(const std::string& name) {
-    return store.files.count(name) != 0;
+    return operate("exists " + name) && store.files.count(name) != 0;
 }
 
 bool isReadOnlyFile(const std::string& name) {
-    auto it = store.files.find(name);
-    return it != store.files.end() && it->second.readOnly;
+    return operate("read-only " + name) && readOnly(name);
 }
 
-bool replaceFile(const std::string& from, const std::string& to) {
-    store.calls.push_back("replace " + from + " " + to);
-    auto source = store.files.find(from);
-    const bool busy = std::any_of(store.open.begin(), store.open.end(), [&](const auto& entry) {
-        return entry.second.name == from || entry.second.name == to;
-    });
-    if (store.replaceRefused || source == store.files.end() || busy || isReadOnlyFile(to)) {
+namespace {
+
+// A replace needs `to` there, a rename needs it gone; either is refused, as
+// on Windows, while one of the files is open or `to` is read-only.
+bool move(const std::string& from, const std::string& to, bool replace, FileError* error) {
+    setError(error, FileError::Other);
+    if (!operate((replace ? "replace " : "rename ") + from + " " + to) || renameRefused(error) ||
+        store.files.count(from) == 0 || store.files.count(to) != (replace ? 1u : 0u)) {
         return false;
     }
-    store.files[to] = std::move(source->second);
+    if (isOpen(from) || isOpen(to) || readOnly(to)) {
+        setError(error, FileError::AccessDenied);
+        return false;
+    }
+    if (replace && store.loseReplacedFile) {
+        store.loseReplacedFile = false;
+        store.files.erase(to);
+        return false;
+    }
+    store.files[to] = std::move(store.files[from]);
     store.files.erase(from);
+    setError(error, FileError::None);
     return true;
+}
+
+}  // namespace
+
+bool replaceFile(const std::string& from, const std::string& to, FileError* error) {
+    return move(from, to, true, error);
+}
+
+bool renameFile(const std::string& from, const std::string& to, FileError* error) {
+    return move(from, to, false, error);
 }
 
 // As on Windows, a read-only file or one that is open cannot be deleted.
 bool deleteFile(const std::string& name) {
-    store.calls.push_back("delete " + name);
-    const bool open = std::any_of(store.open.begin(), store.open.end(),
-                                  [&](const auto& entry) { return entry.second.name == name; });
-    if (open || isReadOnlyFile(name)) {
+    if (!operate("delete " + name) || isOpen(name) || readOnly(name)) {
         return false;
     }
     return store.files.erase(name) != 0;
+}
+
+void pauseMilliseconds(unsigned milliseconds) {
+    operate("pause " + std::to_string(milliseconds));
 }

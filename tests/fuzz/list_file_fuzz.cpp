@@ -1,7 +1,9 @@
 // The list file's reader and writer on any bytes. What is loaded, saved and
 // loaded again is the same list, and saving is byte-stable after one round.
-// Then a save of another list, with a fault the input chooses, leaves the
-// file holding the old bytes or the new ones whole, as its result says.
+// Then a save of another list, with a fault the input chooses (a failing
+// write, flush or cut, a replace refused or failing half way, a crash after
+// any operation), leaves the file holding the old bytes or the new ones
+// whole, as its result says, and the next start loads the one or the other.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -32,11 +34,13 @@ std::string writtenForm() {
     return bytes;
 }
 
+const FileError RENAME_ERRORS[] = {FileError::InUse, FileError::AccessDenied, FileError::Other};
+
 void injectFault(std::uint8_t kind, std::size_t at) {
     if ((kind & 1) != 0) {
         fakefs::refuseNewFiles();  // the in-place path
     }
-    switch ((kind >> 1) % 5) {
+    switch ((kind >> 1) % 8) {
         case 0:
             fakefs::diskFullAfter(at);
             break;
@@ -49,8 +53,16 @@ void injectFault(std::uint8_t kind, std::size_t at) {
         case 3:
             fakefs::failCuts();
             break;
+        case 4:
+            fakefs::refuseRenames(RENAME_ERRORS[at % 3], (at / 3) % 10 == 9
+                                                             ? fakefs::ALWAYS
+                                                             : static_cast<int>(at / 3 % 10));
+            break;
+        case 5:
+            fakefs::loseReplacedFileOnce();
+            break;
         default:
-            fakefs::refuseReplace();
+            fakefs::crashAfter(at % 64);
             break;
     }
 }
@@ -83,11 +95,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (varnCount < MAX_VARNS) {
         varnList[++varnCount] = "added";
     }
+    const std::vector<std::string> replacementList = currentList();
     const std::string replacement = writtenForm();
     injectFault(faultKind, faultAt);
     const SaveResult result = saveVarnList();
-    FUZZ_CHECK(fakefs::content(FILE_NAME) == (result == SaveResult::Saved ? replacement : saved));
-    FUZZ_CHECK(fakefs::fileNames() == std::vector<std::string>{FILE_NAME});
-    FUZZ_CHECK(fakefs::openHandleCount() == 0);
+    const bool crashed = fakefs::crashed();
+    if (!crashed && result != SaveResult::ReplaceFailed) {
+        FUZZ_CHECK(fakefs::content(FILE_NAME) ==
+                   (result == SaveResult::Saved ? replacement : saved));
+        FUZZ_CHECK(fakefs::fileNames() == std::vector<std::string>{FILE_NAME});
+        FUZZ_CHECK(fakefs::openHandleCount() == 0);
+    }
+
+    fakefs::restart();
+    resetProgramState();
+    loadVarnList();
+    FUZZ_CHECK(currentList() == loaded || currentList() == replacementList);
+    FUZZ_CHECK(crashed || result == SaveResult::ReplaceFailed ||
+               currentList() == (result == SaveResult::Saved ? replacementList : loaded));
     return 0;
 }

@@ -37,6 +37,10 @@ class ListFileTest : public ::testing::Test {
     // save, then replaces the list in memory.
     static void setVarns(const std::vector<std::string>& varns) {
         loadVarnList();
+        replaceVarns(varns);
+    }
+
+    static void replaceVarns(const std::vector<std::string>& varns) {
         varnCount = 0;
         for (const std::string& varn : varns) {
             varnList[++varnCount] = varn;
@@ -193,7 +197,6 @@ TEST_F(ListFileTest, AFailedSaveLeavesTheOldListWhole) {
         {"read-only file", [] { fakefs::setReadOnly(FILE_NAME, true); }, SaveResult::ReadOnly},
         {"held by another program", [] { fakefs::refuseOpen(FILE_NAME, FileOpenMode::Write); },
          SaveResult::CannotOpen},
-        {"replace refused", [] { fakefs::refuseReplace(); }, SaveResult::ReplaceFailed},
         {"flush failed", [] { fakefs::failFlushes(); }, SaveResult::WriteFailed},
         // Any failure to create the temporary file but a refused access.
         {"temporary file not created",
@@ -303,23 +306,87 @@ TEST_F(ListFileTest, InPlaceAFailingCutNeverLeavesAMixOfTheTwoLists) {
     }
 }
 
-TEST_F(ListFileTest, SaveHoldsTheListFileWhileWritingTheNewContent) {
-    fakefs::setFile(FILE_NAME, "old\r\n");
-    setVarns({"b", "a"});
-    const std::size_t callsBeforeSave = fakefs::calls().size();
-    saveVarnList();
-    EXPECT_EQ("b\r\na\r\n", fakefs::content(FILE_NAME));
-    const std::vector<std::string> saveCalls(fakefs::calls().begin() + callsBeforeSave,
-                                             fakefs::calls().end());
-    const std::vector<std::string> expected = {
-        "open brimlock.ini Write",
-        "open brimlock.ini.tmp CreateTemporary",
-        "write 6",
-        "close",
-        "close",
-        "replace brimlock.ini.tmp brimlock.ini",
+// The program starts, changes its list and saves it, and dies after its k-th
+// file operation, for every k; the next start loads the list as it was
+// before that save or as it was after it, whole. A save that fails keeps a
+// whole copy where the next start finds it, and a later save leaves no other
+// file behind.
+TEST_F(ListFileTest, ACrashAtAnyStepOrAFailedReplaceLeavesAWholeListForTheNextStart) {
+    const char* const old = "old one\r\nold two\r\n";
+    const std::vector<std::string> oldList = {"old one", "old two"};
+    const std::vector<std::string> newList = {"new one", "new two", "new three"};
+    const std::vector<std::string> onlyList = {FILE_NAME};
+    const std::vector<std::string> both = {FILE_NAME, "brimlock.ini.tmp"};
+    const std::vector<std::string> onlyTemporary = {"brimlock.ini.tmp"};
+    using fakefs::refuseRenames;
+    const struct {
+        const char* what;
+        const char* listFile;   // null: not there
+        const char* temporary;  // null: not there
+        std::function<void()> fault;
+        SaveResult result;
+        std::vector<std::string> filesAfter;
+        bool nextStartHasNewList;
+    } cases[] = {
+        {"a list file", old, nullptr, [] {}, SaveResult::Saved, onlyList, true},
+        {"no list file yet", nullptr, nullptr, [] {}, SaveResult::Saved, onlyList, true},
+        // Beside a list file it may be half written: never loaded, replaced.
+        {"a stale temporary file", old, "half wri", [] {}, SaveResult::Saved, onlyList, true},
+        // A replace that died half way: the list is only there.
+        {"the list in the temporary file alone", nullptr, old, [] {}, SaveResult::Saved, onlyList,
+         true},
+        {"the temporary file that cannot take the name", nullptr, old,
+         [] { refuseRenames(FileError::AccessDenied); }, SaveResult::TemporaryNotRenamed,
+         onlyTemporary, false},
+        {"a lock let go within the retries", old, nullptr,
+         [] { refuseRenames(FileError::InUse, 3); }, SaveResult::Saved, onlyList, true},
+        {"a lock that stays", old, nullptr, [] { refuseRenames(FileError::InUse); },
+         SaveResult::ReplaceFailed, both, false},
+        {"a replace failing for another cause", old, nullptr,
+         [] { refuseRenames(FileError::Other); }, SaveResult::ReplaceFailed, both, false},
+        {"a replace that loses the old file", old, nullptr, [] { fakefs::loseReplacedFileOnce(); },
+         SaveResult::ReplaceFailed, onlyTemporary, true},
     };
-    EXPECT_EQ(expected, saveCalls);
+    for (const auto& c : cases) {
+        const std::vector<std::string> before =
+            c.listFile || c.temporary ? oldList : std::vector<std::string>();
+        for (std::size_t k = 0;; ++k) {
+            SCOPED_TRACE(std::string(c.what) + ", crash after operation " + std::to_string(k));
+            SetUp();
+            if (c.listFile) {
+                fakefs::setFile(FILE_NAME, c.listFile);
+            }
+            if (c.temporary) {
+                fakefs::setFile("brimlock.ini.tmp", c.temporary);
+            }
+            c.fault();
+            fakefs::crashAfter(k);
+            loadVarnList();
+            if (!fakefs::crashed()) {
+                EXPECT_EQ(before, loadedVarns());
+            }
+            replaceVarns(newList);
+            const SaveResult result = saveVarnList();
+            const bool crashed = fakefs::crashed();
+            if (!crashed) {
+                EXPECT_EQ(c.result, result);
+                EXPECT_EQ(c.filesAfter, fakefs::fileNames());
+            }
+            fakefs::restart();
+            resetProgramState();
+            loadVarnList();
+            if (!crashed) {
+                EXPECT_EQ(c.nextStartHasNewList ? newList : before, loadedVarns());
+            } else if (loadedVarns() != newList) {
+                EXPECT_EQ(before, loadedVarns());
+            }
+            EXPECT_EQ(SaveResult::Saved, saveVarnList());
+            EXPECT_EQ(onlyList, fakefs::fileNames());
+            if (!crashed) {
+                break;
+            }
+        }
+    }
 }
 
 TEST_F(ListFileTest, AFolderThatTakesNoNewFileIsWrittenInPlace) {
@@ -368,16 +435,6 @@ TEST_F(ListFileTest, AnUnreadableListIsNotOverwritten) {
     setVarns({"added"});
     EXPECT_EQ(SaveResult::NotReadWhole, saveVarnList());
     EXPECT_EQ("kept\r\n", fakefs::content(FILE_NAME));
-}
-
-TEST_F(ListFileTest, AStaleTemporaryFileIsReplaced) {
-    fakefs::setFile("brimlock.ini.tmp", "leftover from a crash");
-    fakefs::setFile(FILE_NAME, "old\r\n");
-    setVarns({"new"});
-    ASSERT_TRUE(fakefs::exists("brimlock.ini.tmp"));
-    saveVarnList();
-    EXPECT_EQ("new\r\n", fakefs::content(FILE_NAME));
-    EXPECT_FALSE(fakefs::exists("brimlock.ini.tmp"));
 }
 
 }  // namespace

@@ -51,20 +51,28 @@ struct FailureCase {
 const FailureCase FAILURES[] = {
     {"read-only", [] { fakefs::setReadOnly(FILE_NAME, true); }, "the file is read-only"},
     {"held by another program", [] { fakefs::refuseOpen(FILE_NAME, FileOpenMode::Write); },
-     "it could not be opened for writing; another program may be using it"},
+     "it could not be opened for writing: another program is using it"},
+    // Permissions, or Controlled folder access guarding the folder.
+    {"access denied",
+     [] { fakefs::refuseOpen(FILE_NAME, FileOpenMode::Write, FileError::AccessDenied); },
+     "it could not be opened for writing: access was denied, by the permissions of the file or "
+     "its folder, or by Windows' Controlled folder access"},
     {"not read whole at start", [] { fakefs::refuseOpen(FILE_NAME, FileOpenMode::Read); },
      "it could not be read whole when Brimlock started, so it is kept as it was"},
     {"disk full", [] { fakefs::diskFullAfter(2); }, "writing failed; the disk may be full"},
-    {"rename refused", [] { fakefs::refuseReplace(); },
-     "the new list could not be put in place of the old one"},
+    {"replace refused", [] { fakefs::refuseRenames(FileError::Other); },
+     "the new list could not be put in place of the old one, and is left in brimlock.ini.tmp"},
     {"temporary file in the way",
      [] {
          fakefs::setFile("brimlock.ini.tmp", "");
          fakefs::setReadOnly("brimlock.ini.tmp", true);
      },
-     "a brimlock.ini.tmp left beside it could not be replaced"},
+     "a brimlock.ini.tmp left beside it could not be replaced: access was denied, by the "
+     "permissions of the file or its folder, or by Windows' Controlled folder access"},
     {"temporary file not created",
-     [] { fakefs::refuseOpen("brimlock.ini.tmp", FileOpenMode::CreateTemporary); },
+     [] {
+         fakefs::refuseOpen("brimlock.ini.tmp", FileOpenMode::CreateTemporary, FileError::Other);
+     },
      "brimlock.ini.tmp could not be created beside it"},
 };
 
@@ -124,8 +132,9 @@ TEST_F(ShutdownTest, AListFileThatCannotBeCreatedIsNamedAsSuch) {
     fakeui::queueMessageAnswer(IDCANCEL);
     runWith([] { addVarn("added"); });
     ASSERT_EQ(1u, fakeui::messages().size());
-    EXPECT_NE(std::string::npos,
-              fakeui::messages()[0].text.find(": it could not be created in this folder."));
+    EXPECT_NE(std::string::npos, fakeui::messages()[0].text.find(
+                                     ": it could not be created in this folder: access was "
+                                     "denied"));
     EXPECT_FALSE(fakefs::exists(FILE_NAME));
 }
 

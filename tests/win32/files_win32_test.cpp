@@ -118,21 +118,22 @@ TEST(FilesWin32Test, WriteCutAndReadBack) {
     closeFile(file);
 }
 
-// Only a refused access may lead a save to write in place.
-TEST(FilesWin32Test, AFailedOpenTellsARefusedAccessFromOtherCauses) {
+// Only a refused access may lead a save to write in place, and the message
+// at exit tells a refused access from a file in use.
+TEST(FilesWin32Test, AFailedOpenSaysWhy) {
     TempFolder folder;
     ASSERT_TRUE(CreateDirectoryA("folder", nullptr));
-    bool accessDenied = false;
-    EXPECT_EQ(INVALID_FILE, openFile("folder", FileOpenMode::CreateTemporary, &accessDenied));
-    EXPECT_TRUE(accessDenied);
+    FileError error = FileError::None;
+    EXPECT_EQ(INVALID_FILE, openFile("folder", FileOpenMode::CreateTemporary, &error));
+    EXPECT_EQ(FileError::AccessDenied, error);
     EXPECT_EQ(INVALID_FILE,
-              openFile("no such folder\\f.tmp", FileOpenMode::CreateTemporary, &accessDenied));
-    EXPECT_FALSE(accessDenied);
-    FileHandle held = openFile("f.txt", FileOpenMode::Write, &accessDenied);
+              openFile("no such folder\\f.tmp", FileOpenMode::CreateTemporary, &error));
+    EXPECT_EQ(FileError::Other, error);
+    FileHandle held = openFile("f.txt", FileOpenMode::Write, &error);
     ASSERT_NE(INVALID_FILE, held);
-    EXPECT_FALSE(accessDenied);
-    EXPECT_EQ(INVALID_FILE, openFile("f.txt", FileOpenMode::Write, &accessDenied));
-    EXPECT_FALSE(accessDenied);  // a sharing violation
+    EXPECT_EQ(FileError::None, error);
+    EXPECT_EQ(INVALID_FILE, openFile("f.txt", FileOpenMode::Write, &error));
+    EXPECT_EQ(FileError::InUse, error);
     closeFile(held);
     RemoveDirectoryA("folder");
 }
@@ -144,6 +145,9 @@ TEST(FilesWin32Test, ReplaceAndDelete) {
     EXPECT_TRUE(replaceFile("new.txt", "old.txt"));
     EXPECT_EQ("new", readWholeFile("old.txt"));
     EXPECT_FALSE(fileExists("new.txt"));
+    ASSERT_TRUE(writeWholeFile("left.txt", "left"));
+    EXPECT_FALSE(renameFile("left.txt", "old.txt"));  // the list file wins over a leftover
+    EXPECT_EQ("new", readWholeFile("old.txt"));
     EXPECT_TRUE(deleteFile("old.txt"));
     EXPECT_FALSE(deleteFile("old.txt"));
     EXPECT_FALSE(isReadOnlyFile("old.txt"));
