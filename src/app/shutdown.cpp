@@ -65,8 +65,12 @@ void saveVarnListAtExit() {
         if (result == SaveResult::Saved || !varnListChanged) {
             return;
         }
+        // The main window is gone, and the close often came from a sweep or
+        // the taskbar: without these the question may open behind other
+        // windows, and the program look hung.
         if (showMessage(saveFailureMessage(result, error), "Brimlock",
-                        MB_RETRYCANCEL | MB_ICONHAND | MB_TASKMODAL) != IDRETRY) {
+                        MB_RETRYCANCEL | MB_ICONHAND | MB_TASKMODAL | MB_SETFOREGROUND |
+                            MB_TOPMOST) != IDRETRY) {
             return;
         }
     }

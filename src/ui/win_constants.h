@@ -74,6 +74,12 @@
 #ifndef MB_TASKMODAL
 #define MB_TASKMODAL 0x00002000L
 #endif
+#ifndef MB_SETFOREGROUND
+#define MB_SETFOREGROUND 0x00010000L
+#endif
+#ifndef MB_TOPMOST
+#define MB_TOPMOST 0x00040000L
+#endif
 
 // Window, control and dialog styles the dialog services resolve, and the
 // lifecycle numbers the fake dialog services deliver.

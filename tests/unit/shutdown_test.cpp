@@ -100,7 +100,9 @@ TEST_F(ShutdownTest, AFailedSaveAtExitAsksRetryOrCancelOnlyWhenTheListChanged) {
                       ".\n\nRetry saves again. Cancel ends Brimlock without saving, and the "
                       "varns added, edited or removed since it started are lost.",
                   message.text);
-        EXPECT_EQ(static_cast<std::uint32_t>(MB_RETRYCANCEL | MB_ICONHAND | MB_TASKMODAL),
+        // The main window is gone: the question must not open behind other windows.
+        EXPECT_EQ(static_cast<std::uint32_t>(MB_RETRYCANCEL | MB_ICONHAND | MB_TASKMODAL |
+                                             MB_SETFOREGROUND | MB_TOPMOST),
                   message.style);
         EXPECT_EQ(OLD_LIST, fakefs::content(FILE_NAME));
     }
