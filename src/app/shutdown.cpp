@@ -12,6 +12,9 @@ const char* failureCause(SaveResult result) {
             break;
         case SaveResult::NotReadWhole:
             return "it could not be read whole when Brimlock started, so it is kept as it was";
+        case SaveResult::NotInCodePage:
+            return "it is Unicode text with characters that Windows' ANSI code page lacks, so it "
+                   "is kept as it was";
         case SaveResult::ReadOnly:
             return "the file is read-only";
         case SaveResult::CannotCreate:

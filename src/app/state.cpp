@@ -16,7 +16,7 @@ bool listSavedForSessionEnd;
 std::vector<std::string> varnList;
 std::int16_t varnCount;
 bool varnListChanged;
-bool listFileReadWhole;
+ListFileRead listFileRead;
 
 std::vector<std::string> snapshotTitles;
 std::vector<WindowHandle> snapshotHandles;
@@ -35,7 +35,7 @@ void resetProgramState() {
     varnList.assign(MAX_VARNS + 1, std::string());
     varnCount = 0;
     varnListChanged = false;
-    listFileReadWhole = true;
+    listFileRead = ListFileRead::Whole;
 
     snapshotTitles.assign(MAX_SNAPSHOT + 1, std::string());
     snapshotHandles.assign(MAX_SNAPSHOT + 1, 0);

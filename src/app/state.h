@@ -2,8 +2,8 @@
 // The program-wide state. Every program-wide variable is defined in state.cpp
 // and given its initial value there, by resetProgramState, and nowhere else.
 // The settings below are declared here; the rest where the subsystem that
-// keeps it is: the varn list (list/varn_list.h), whether the list file was
-// read whole (list/list_file.h), whether the session's end saved the list
+// keeps it is: the varn list (list/varn_list.h), what the load made of the
+// list file (list/list_file.h), whether the session's end saved the list
 // (app/shutdown.h), the window snapshot (sweep/snapshot.h), the
 // sweep's guard (sweep/sweep.h) and the close commands in flight
 // (sweep/close_commands.h).

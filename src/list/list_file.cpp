@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "list/list_reader.h"
 #include "list/varn_list.h"
 #include "platform/files.h"
 
@@ -12,77 +13,6 @@ namespace {
 
 // The new content is written here first and put in place only when complete.
 const char* const TEMPORARY_FILE_NAME = "brimlock.ini.tmp";
-const char END_OF_FILE = 0x1A;  // Ctrl-Z
-
-bool isBlankLine(const std::string& line) {
-    return line.find_first_not_of(' ') == std::string::npos;
-}
-
-// Reads the file in pieces and adds each line that is not blank as an entry,
-// moved into its slot so that it is held once. A line ends at CR, and one LF
-// right after that CR belongs to the line end; any other LF is an ordinary
-// byte. Stops at the end of the file or a Ctrl-Z, where the bytes after the
-// last CR still form a line, and after the 1,000th entry: the lines past it
-// are left out. Returns false when the list is not the file's: a read failed
-// (the unfinished line is dropped, as it may be cut short), or the entries
-// would hold more than MAX_LIST_BYTES_HELD (the line that would pass it is
-// dropped, and nothing after it is read).
-bool readEntries(FileHandle file) {
-    char chunk[64 * 1024];
-    std::string line;      // the line being read
-    std::size_t held = 0;  // bytes of the entries added so far
-    bool afterCr = false;  // the last piece ended with a CR: an LF now ends its line
-    // True once the list is full.
-    const auto addLine = [&line, &held]() {
-        if (!isBlankLine(line)) {
-            held += line.size();
-            varnList[++varnCount] = std::move(line);
-        }
-        line.clear();
-        return varnCount >= MAX_VARNS;
-    };
-    for (;;) {
-        std::size_t got = 0;
-        if (!readFile(file, chunk, sizeof chunk, &got)) {
-            return false;
-        }
-        const char* p = chunk;
-        const char* end = chunk + got;
-        const char* const endOfFile = static_cast<const char*>(std::memchr(p, END_OF_FILE, got));
-        if (endOfFile != nullptr) {
-            end = endOfFile;
-        }
-        if (afterCr && p != end && *p == '\n') {
-            ++p;
-        }
-        afterCr = false;
-        while (p != end) {
-            const char* cr = static_cast<const char*>(std::memchr(p, '\r', end - p));
-            const char* const lineEnd = cr != nullptr ? cr : end;
-            if (held + line.size() + static_cast<std::size_t>(lineEnd - p) > MAX_LIST_BYTES_HELD) {
-                return false;
-            }
-            line.append(p, lineEnd);
-            if (cr == nullptr) {
-                break;
-            }
-            if (addLine()) {
-                return true;
-            }
-            p = cr + 1;
-            if (p == end) {
-                afterCr = true;
-            } else if (*p == '\n') {
-                ++p;
-            }
-        }
-        if (got == 0 || endOfFile != nullptr) {
-            addLine();
-            return true;
-        }
-    }
-}
-
 // Reads from the current position to the end of the file. Returns false on a
 // read error; content then holds what arrived before it.
 bool readToEnd(FileHandle file, std::string& content) {
@@ -218,7 +148,7 @@ void loadVarnList() {
     if (varnList.size() < MAX_VARNS + 1) {
         varnList.resize(MAX_VARNS + 1);
     }
-    listFileReadWhole = true;
+    listFileRead = ListFileRead::Whole;
 
     FileError ignored = FileError::None;
     const char* name = LIST_FILE_NAME;
@@ -237,11 +167,11 @@ void loadVarnList() {
     if (file == INVALID_FILE) {
         // A file that is there but could not be read (another program holds
         // it) must survive; a missing one has nothing to lose.
-        listFileReadWhole = !fileExists(name);
+        listFileRead = fileExists(name) ? ListFileRead::NotWhole : ListFileRead::Whole;
         return;
     }
     // A list that is not the file's whole list must not be saved over it.
-    listFileReadWhole = readEntries(file);
+    listFileRead = readEntries(file);
     closeFile(file);
 }
 
@@ -251,8 +181,11 @@ SaveResult saveVarnList(FileError* error) {
         error = &ignored;
     }
     *error = FileError::None;
-    if (!listFileReadWhole) {
+    if (listFileRead == ListFileRead::NotWhole) {
         return SaveResult::NotReadWhole;
+    }
+    if (listFileRead == ListFileRead::NotInCodePage) {
+        return SaveResult::NotInCodePage;
     }
     if (isReadOnlyFile(LIST_FILE_NAME)) {
         return SaveResult::ReadOnly;

@@ -8,21 +8,15 @@
 
 #include <cstddef>
 
+#include "list/list_reader.h"
 #include "platform/files.h"
 
 extern const char* const LIST_FILE_NAME;
 
-// The most bytes the entries may hold when loaded: far above any real list
-// (1,000 captions of 255 bytes are 255 KB, and a line of megabytes still
-// loads), low enough that no list file, however large, exhausts memory.
-constexpr std::size_t MAX_LIST_BYTES_HELD = 64u << 20;
-
-// False when the last load could not read the whole file (it could not be
-// opened for reading, a read failed part way, or the entries before the
-// 1,000th would hold more than MAX_LIST_BYTES_HELD): the list in memory is
-// then not the file's list, and saving it would throw away the entries never
-// read.
-extern bool listFileReadWhole;
+// What the last load made of the file. Unless it is Whole, the list in
+// memory is not the file's list, and saving it would throw away what the load
+// left out or could not convert.
+extern ListFileRead listFileRead;
 
 // What a save did: the list is now in the file, or why not. Whenever it is not
 // Saved, brimlock.ini keeps its old content (short of a disk that also fails
@@ -31,6 +25,7 @@ extern bool listFileReadWhole;
 enum class SaveResult {
     Saved,
     NotReadWhole,           // the last load did not read it whole: kept as it was
+    NotInCodePage,          // UTF-16 with characters the code page lacks: kept as it was
     ReadOnly,               // the file is read-only
     CannotOpen,             // not opened for writing: another program holds it
     CannotCreate,           // missing, and the folder takes no new file
@@ -44,8 +39,7 @@ enum class SaveResult {
 // Expects an empty list; fills varnList and varnCount from the file. When the
 // file is missing and brimlock.ini.tmp is there, that one holds the list and
 // is renamed to the list file first (read where it is, should that fail);
-// otherwise a missing file is created empty. Reads in pieces and holds each
-// entry once; stops after the 1,000th entry.
+// otherwise a missing file is created empty. Reads it as readEntries does.
 void loadVarnList();
 // Writes entries 1 to varnCount: into brimlock.ini.tmp, flushed, then renamed
 // over the list file, tried again for about a second while another program
