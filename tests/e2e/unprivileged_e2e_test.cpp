@@ -127,7 +127,8 @@ TEST_F(UnprivilegedE2eTest, AFolderWhereNothingCanBeWritten) {
     HWND box = waitForDialog(brimlock.processId(), "Brimlock");
     ASSERT_NE(nullptr, box);
     EXPECT_NE(std::string::npos,
-              messageBoxText(box).find("brimlock.ini: it could not be created in this folder."));
+              messageBoxText(box).find(
+                  "brimlock.ini: it could not be created in this folder: access was denied"));
     PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(brimlock.waitForExit());
     EXPECT_EQ(0u, brimlock.exitCode());
