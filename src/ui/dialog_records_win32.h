@@ -9,11 +9,6 @@
 #include "platform/window_handle_win32.h"
 #include "ui/ui.h"
 
-struct ControlRecord {
-    ControlKind kind = ControlKind::PushButton;
-    DialogHandler handler = nullptr;
-};
-
 struct DialogRecord {
     DialogHandler handler = nullptr;  // attached by showModal
     int showCommand = SW_SHOW;
@@ -22,7 +17,7 @@ struct DialogRecord {
     bool closing = false;  // endDialog has sent WM_CLOSE and not yet destroyed the window
     std::int32_t* resultSlot = nullptr;
     HWND focus = nullptr;  // the control that gets the focus when the dialog is next activated
-    std::map<HWND, ControlRecord> controls;
+    std::map<HWND, DialogHandler> controlHandlers;  // each control of the dialog, null for none
 };
 
 // Null when the window is not (or no longer) one of the service's dialogs. The

@@ -27,8 +27,8 @@ DialogHandler controlHandler(HWND dialog, HWND control) {
     if (!record || !control) {
         return nullptr;
     }
-    const auto found = record->controls.find(control);
-    return found == record->controls.end() ? nullptr : found->second.handler;
+    const auto found = record->controlHandlers.find(control);
+    return found == record->controlHandlers.end() ? nullptr : found->second;
 }
 
 // The control's handler first (for its commands and scroll messages), then the
