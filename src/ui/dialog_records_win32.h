@@ -27,7 +27,8 @@ DialogRecord* findDialogRecord(HWND dialog);
 // The two halves of showModal, apart so that a measurement can run the same
 // dialog under another loop. startModalRun calls the handler with
 // WM_INITDIALOG and WM_SIZE, attaches it, disables the owner and shows the
-// dialog; it returns the owner (null for none).
+// dialog in the state its style asks for, whatever state the program's
+// starter asked for; it returns the owner (null for none).
 HWND startModalRun(HWND dialog, DialogHandler handler, std::int32_t* resultSlot);
 // Dispatches every message of the thread until the dialog no longer exists;
 // a message for a window in one of the service's dialogs or in an open
