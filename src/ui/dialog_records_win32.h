@@ -41,9 +41,13 @@ bool isOpenPrompt(HWND window);
 // message they get.
 void passSessionEnd(UINT message, WPARAM wParam);
 
-// Where the keyboard goes in the service's dialogs, which answer WM_ACTIVATE
-// themselves; called with every message of a dialog before anything else.
+// Where the keyboard goes in the program's dialogs (the service's and the
+// prompt), which answer WM_ACTIVATE themselves; called with every message of
+// a dialog before anything else. place holds the dialog's remembered control,
+// null while it keeps none (a closing dialog, a prompt not yet set up).
 // Losing activation (or being minimised) remembers the focused control;
-// activation gives it the focus back, or to the first tab-stop control when
-// none is remembered (a dialog that opens).
-void keepKeyboardPlace(HWND dialog, UINT message, WPARAM wParam);
+// activation, or the focus given to the dialog itself, gives it the focus
+// back, or to the first tab-stop control when none is remembered (a dialog
+// that opens). True when it has put the focus on a control in answer to
+// WM_SETFOCUS, which Windows' own dialog handling would move again.
+bool keepKeyboardPlace(HWND dialog, HWND* place, UINT message, WPARAM wParam);
