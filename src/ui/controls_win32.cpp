@@ -73,7 +73,7 @@ void addControl(WindowHandle dialog, ControlKind kind, int id, const std::string
         record ? record->font : reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0));
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (record) {
-        record->controls[control] = ControlRecord{kind, handler};
+        record->controlHandlers[control] = handler;
     }
 
     if (kind == ControlKind::ListBox && rows) {

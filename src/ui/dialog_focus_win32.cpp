@@ -2,10 +2,11 @@
 
 #include "ui/dialog_records_win32.h"
 
-// The service answers WM_ACTIVATE itself, so Windows' dialog handling never
-// keeps a dialog's place for the keyboard. It is kept here instead, as that
-// handling would: the focused control is remembered when the dialog loses
-// activation and gets the focus back when the dialog is activated again.
+// The program's dialogs, the service's and the prompt, answer WM_ACTIVATE
+// themselves, so Windows' dialog handling never keeps their place for the
+// keyboard. It is kept here instead, as that handling would: the focused
+// control is remembered when the dialog loses activation and gets the focus
+// back when the dialog is activated again, or is given the focus itself.
 
 namespace {
 
@@ -13,11 +14,10 @@ bool isLiveChild(HWND dialog, HWND control) {
     return control && IsWindow(control) && IsChild(dialog, control);
 }
 
-void rememberFocus(HWND dialog) {
-    DialogRecord* record = findDialogRecord(dialog);
+void rememberFocus(HWND dialog, HWND* place) {
     HWND focused = GetFocus();
-    if (record && isLiveChild(dialog, focused)) {
-        record->focus = focused;
+    if (isLiveChild(dialog, focused)) {
+        *place = focused;
     }
 }
 
@@ -35,16 +35,14 @@ void focusFirstTabStop(HWND dialog) {
     SetFocus(first);
 }
 
-void onActivated(HWND dialog) {
-    // A minimised dialog is activated again when it is restored; a closing
-    // one gives the focus to nobody. On a click, the click's own focus change
-    // comes after this and wins.
-    const DialogRecord* record = findDialogRecord(dialog);
-    if (!record || record->closing || IsIconic(dialog)) {
+void onActivated(HWND dialog, HWND place) {
+    // A minimised dialog is activated again when it is restored. On a click,
+    // the click's own focus change comes after this and wins.
+    if (IsIconic(dialog)) {
         return;
     }
-    if (isLiveChild(dialog, record->focus)) {
-        SetFocus(record->focus);
+    if (isLiveChild(dialog, place)) {
+        SetFocus(place);
     } else if (!isLiveChild(dialog, GetFocus())) {
         focusFirstTabStop(dialog);  // a dialog that opens, or whose control went
     }
@@ -52,25 +50,34 @@ void onActivated(HWND dialog) {
 
 }  // namespace
 
-void keepKeyboardPlace(HWND dialog, UINT message, WPARAM wParam) {
+bool keepKeyboardPlace(HWND dialog, HWND* place, UINT message, WPARAM wParam) {
+    if (!place) {
+        return false;
+    }
     switch (message) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 // The focus is still where the user left it: it moves on after this.
-                rememberFocus(dialog);
+                rememberFocus(dialog, place);
             } else if (LOWORD(wParam) <= WA_CLICKACTIVE) {
-                onActivated(dialog);
+                onActivated(dialog, *place);
             }
             break;
+        case WM_SETFOCUS:
+            // A dialog that stayed active gets the focus alone, without
+            // WM_ACTIVATE, when Windows restores it from the taskbar.
+            onActivated(dialog, *place);
+            return isLiveChild(dialog, GetFocus());
         case WM_SIZE:
             // Minimised, a dialog may stay the active window (Wine keeps it so
             // when no other window takes over); restoring it then focuses the
             // dialog itself before it is activated again.
             if (wParam == SIZE_MINIMIZED) {
-                rememberFocus(dialog);
+                rememberFocus(dialog, place);
             }
             break;
         default:
             break;
     }
+    return false;
 }

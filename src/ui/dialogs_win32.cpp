@@ -27,8 +27,8 @@ DialogHandler controlHandler(HWND dialog, HWND control) {
     if (!record || !control) {
         return nullptr;
     }
-    const auto found = record->controls.find(control);
-    return found == record->controls.end() ? nullptr : found->second.handler;
+    const auto found = record->controlHandlers.find(control);
+    return found == record->controlHandlers.end() ? nullptr : found->second;
 }
 
 // The control's handler first (for its commands and scroll messages), then the
@@ -56,7 +56,10 @@ std::int32_t routeMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 INT_PTR CALLBACK serviceDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    keepKeyboardPlace(dialog, message, wParam);
+    DialogRecord* record = findDialogRecord(dialog);
+    // A closing dialog gives the focus to nobody.
+    const bool focusPlaced = keepKeyboardPlace(
+        dialog, record && !record->closing ? &record->focus : nullptr, message, wParam);
     passSessionEnd(message, wParam);
     // Windows' own handling of activation would move the focus again.
     if (message == WM_ACTIVATE && LOWORD(wParam) <= WA_CLICKACTIVE) {
@@ -78,7 +81,9 @@ INT_PTR CALLBACK serviceDialogProcedure(HWND dialog, UINT message, WPARAM wParam
         endDialog(fromWindow(dialog), 0);
         return TRUE;
     }
-    return FALSE;
+    // Windows' handling of WM_SETFOCUS gives the focus to the control it saved
+    // on WM_ACTIVATE, which it never sees here, so to the first control.
+    return focusPlaced ? TRUE : FALSE;
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ struct PromptRun {
     int x;
     int y;
     std::string answer;
+    HWND focus;  // the control that gets the focus back, as in the services' dialogs
 };
 
 // Each prompt from its WM_INITDIALOG to its WM_NCDESTROY, for the modal loops.
@@ -35,11 +36,19 @@ void endPrompt(HWND prompt, PromptRun* run, const std::string& answer) {
 
 INT_PTR CALLBACK promptProcedure(HWND prompt, UINT message, WPARAM wParam, LPARAM lParam) {
     passSessionEnd(message, wParam);
+    // Null until WM_INITDIALOG.
+    PromptRun* run = reinterpret_cast<PromptRun*>(GetWindowLongPtrA(prompt, DWLP_USER));
+    // Windows' own handling of activation, and of the focus given to the
+    // prompt itself, would move the focus again.
+    if (keepKeyboardPlace(prompt, run ? &run->focus : nullptr, message, wParam) ||
+        (message == WM_ACTIVATE && LOWORD(wParam) <= WA_CLICKACTIVE)) {
+        return TRUE;
+    }
     switch (message) {
         case WM_INITDIALOG: {
             openPrompts().insert(prompt);
             SetWindowLongPtrA(prompt, DWLP_USER, lParam);
-            const PromptRun* run = reinterpret_cast<const PromptRun*>(lParam);
+            run = reinterpret_cast<PromptRun*>(lParam);
             if (run->x >= 0 && run->y >= 0) {
                 SetWindowPos(prompt, nullptr, run->x, run->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
             }
@@ -49,7 +58,6 @@ INT_PTR CALLBACK promptProcedure(HWND prompt, UINT message, WPARAM wParam, LPARA
             return TRUE;
         }
         case WM_COMMAND: {
-            PromptRun* run = reinterpret_cast<PromptRun*>(GetWindowLongPtrA(prompt, DWLP_USER));
             if (LOWORD(wParam) == IDOK) {
                 char buffer[ANSWER_BUFFER] = {};
                 const int got =
@@ -95,7 +103,7 @@ std::string showPrompt(const std::string& prompt, const std::string& title,
     appendDialogItem(promptTemplate, WS_CHILD | WS_VISIBLE | SS_LEFT, 5, 5, 95, 72, ID_PROMPT_TEXT,
                      "STATIC", cutText(prompt, MAX_PROMPT_TEXT));
 
-    PromptRun run = {x, y, std::string()};
+    PromptRun run = {x, y, std::string(), nullptr};
     // No owner: the program's other windows stay usable while the prompt waits.
     // Run by the services' own loop rather than the system's dialog box
     // loop, which would give the keyboard to the prompt alone.

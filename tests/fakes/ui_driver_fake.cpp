@@ -3,7 +3,7 @@
 
 #include "fakes/ui_fake.h"
 #include "fakes/ui_fake_state.h"
-#include "ui/win_constants.h"
+#include "fakes/win_constants_fake.h"
 
 using namespace fakeui::internal;
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "fakes/ui_fake_state.h"
-#include "ui/win_constants.h"
+#include "fakes/win_constants_fake.h"
 
 namespace fakeui::internal {
 

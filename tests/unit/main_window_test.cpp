@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_dialog.h"
-#include "ui/win_constants.h"
+#include "fakes/win_constants_fake.h"
 #include "unit/main_window_harness.h"
 
 namespace {

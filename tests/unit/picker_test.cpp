@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/win_constants_fake.h"
 #include "list/varn_list.h"
 #include "sweep/snapshot.h"
-#include "ui/win_constants.h"
 #include "unit/main_window_harness.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/startup.h"
+#include "fakes/win_constants_fake.h"
 #include "list/varn_list.h"
-#include "ui/win_constants.h"
 #include "unit/main_window_harness.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/win_constants.h"
+#include "fakes/win_constants_fake.h"
 
 namespace {
 

@@ -100,6 +100,14 @@ TEST(DialogFocus, ComesBackToTheControlThatHadItAfterADeactivation) {
              EXPECT_TRUE(IsIconic(dialog));
              SendMessageA(dialog, WM_SYSCOMMAND, SC_RESTORE, 0);
          }},
+        {"focused itself while it stays active (WM_SETFOCUS alone, as Windows restores it)",
+         [](HWND dialog) {
+             testwin::OwnWindow other(testwin::uniqueCaption("other"));
+             activate(other.hwnd());
+             SetActiveWindow(dialog);
+             ASSERT_TRUE(focusComesTo(GetDlgItem(dialog, SECOND)));
+             SetFocus(dialog);
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -111,6 +119,33 @@ TEST(DialogFocus, ComesBackToTheControlThatHadItAfterADeactivation) {
                       EXPECT_TRUE(focusComesTo(second)) << GetDlgCtrlID(GetFocus());
                   }));
     }
+}
+
+// The prompt keeps its place the same way. Run on the prompt's thread by a
+// timer that its loop dispatches: Cancel focused, the prompt deactivated and
+// activated again, then given the focus itself.
+int promptFocusAfterwards = 0;
+void CALLBACK refocusPrompt(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND prompt = findDialogByTitle("refocused prompt");
+    ASSERT_NE(nullptr, prompt);
+    HWND cancel = GetDlgItem(prompt, IDCANCEL);
+    SendMessageA(prompt, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(cancel), TRUE);
+    testwin::OwnWindow other(testwin::uniqueCaption("other"));
+    activate(other.hwnd());
+    SetActiveWindow(prompt);
+    EXPECT_TRUE(focusComesTo(cancel));
+    SetFocus(prompt);
+    promptFocusAfterwards = GetDlgCtrlID(GetFocus());
+    PostMessageA(prompt, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST(DialogFocus, ComesBackToCancelInThePromptWhenThePromptIsFocusedItself) {
+    ModalWatchdog watchdog;
+    SetTimer(nullptr, 0, 10, refocusPrompt);
+    showPrompt("Refocus me", "refocused prompt", "", -1, -1);
+    EXPECT_FALSE(watchdog.fired());
+    EXPECT_EQ(IDCANCEL, promptFocusAfterwards);
 }
 
 // A dialog built like the window picker: a text box, a list box that is no

@@ -72,6 +72,37 @@ TEST_F(ModalLoop, InitDialogOnceThenSizeBeforeTheWindowShowsAndTheRunEndsWhenItI
     }
 }
 
+// Windows gives a program's first SW_SHOW of a top-level window with a caption
+// the show state its starter asked for (a shortcut set to run minimised or
+// maximised). Wine does not, so the window is put in that state before the
+// run shows it.
+TEST_F(ModalLoop, ComesUpNormalAndCentredWhateverStateTheStarterGaveIt) {
+    for (const int starterState : {SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED}) {
+        SCOPED_TRACE(starterState);
+        const WindowHandle dialog =
+            newDialog(0, "starter", -1, -1, 253, 150, WS_SYSMENU | WS_MINIMIZEBOX, 0);
+        HWND window = windowOf(dialog);
+        RECT normal = {};
+        GetWindowRect(window, &normal);
+        ShowWindow(window, starterState);
+        ASSERT_TRUE(IsIconic(window) || IsZoomed(window));
+        RECT shown = {};
+        bool restored = false;
+        handlerSlot(0).script = [&](WindowHandle d, unsigned message, MessageWParam wParam,
+                                    MessageLParam lParam) {
+            if (message == WM_APP) {
+                restored = IsWindowVisible(window) && !IsIconic(window) && !IsZoomed(window);
+                GetWindowRect(window, &shown);
+            }
+            return endOnApp(d, message, wParam, lParam);
+        };
+        PostMessageA(window, WM_APP, 0, 0);
+        showModal(dialog, scriptedHandler<0>, nullptr);
+        EXPECT_TRUE(restored);
+        EXPECT_TRUE(EqualRect(&normal, &shown));  // centred as newDialog placed it
+    }
+}
+
 TEST_F(ModalLoop, EndingOnWmCloseDoesNotRecurse) {
     const WindowHandle dialog = newDialog(0, "close", 0, 0, 100, 50, WS_SYSMENU, 0);
     handlerSlot(0).script = [](WindowHandle d, unsigned message, MessageWParam, MessageLParam) {

@@ -86,7 +86,7 @@ TEST_F(ResourcesTest, IconAaaIsOne32x32ImageIn16ColoursThatLoads) {
     EXPECT_NE(nullptr, LoadIconA(module_, "AAA"));  // as the main window loads it
 }
 
-TEST_F(ResourcesTest, ManifestRunsAsInvokerAndIsDpiAware) {
+TEST_F(ResourcesTest, ManifestRunsAsInvokerDpiAwareAndWithCommonControls6) {
     std::string manifest = resource(MAKEINTRESOURCEA(1), RT_MANIFEST);
     ASSERT_FALSE(manifest.empty());
     const char* const required[] = {
@@ -95,11 +95,23 @@ TEST_F(ResourcesTest, ManifestRunsAsInvokerAndIsDpiAware) {
         "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  // Windows 8
         "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // Windows 8.1
         "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // Windows 10 and 11
-        ">true/pm</dpiAware>",
-        ">PerMonitorV2, PerMonitor</dpiAwareness>",
+        ">true</dpiAware>",                        // system-aware up to Windows 10 1511
+        ">PerMonitorV2, System</dpiAwareness>",
+        // Common Controls 6, for the exe's x86-64.
+        "<assemblyIdentity type=\"win32\" "
+        "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\" "
+        "processorArchitecture=\"amd64\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>",
     };
     for (const char* text : required) {
         EXPECT_NE(std::string::npos, manifest.find(text)) << text;
+    }
+    // Per-monitor v1 nowhere: no true/pm, and PerMonitor only as PerMonitorV2.
+    std::string lower = manifest;
+    CharLowerBuffA(&lower[0], static_cast<DWORD>(lower.size()));
+    EXPECT_EQ(std::string::npos, lower.find("/pm"));
+    for (std::size_t at = lower.find("permonitor"); at != std::string::npos;
+         at = lower.find("permonitor", at + 1)) {
+        EXPECT_EQ("permonitorv2", lower.substr(at, 12));
     }
 }
 
