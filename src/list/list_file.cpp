@@ -38,12 +38,23 @@ bool writeAll(FileHandle file, const std::string& content) {
     return writeAll(file, content.data(), content.size());
 }
 
+// A first varn that begins with the bytes of a UTF-16 byte-order mark ("ÿþ"
+// or "þÿ" in Windows-1252) would make the next load read the file as UTF-16:
+// an empty line before it, which the load skips, keeps the file ANSI text.
+bool needsLeadingBlankLine() {
+    return varnCount > 0 && startsWithUtf16Mark(varnList[1].data(), varnList[1].size());
+}
+
 // Entries 1 to varnCount in the written form, without the file's whole text
 // in memory: short entries go out together through a buffer, a long one
 // straight from where it is held.
 bool writeEntries(FileHandle file) {
     char buffer[64 * 1024];
     std::size_t used = 0;
+    if (needsLeadingBlankLine()) {
+        buffer[used++] = '\r';
+        buffer[used++] = '\n';
+    }
     const auto flush = [&]() {
         const bool written = used == 0 || writeAll(file, buffer, used);
         used = 0;
@@ -69,7 +80,7 @@ bool writeEntries(FileHandle file) {
 }
 
 std::size_t writtenSize() {
-    std::size_t size = 0;
+    std::size_t size = needsLeadingBlankLine() ? 2 : 0;
     for (int i = 1; i <= varnCount; ++i) {
         size += varnList[i].size() + 2;
     }

@@ -13,13 +13,10 @@ const char END_OF_FILE = 0x1A;  // Ctrl-Z
 enum class TextForm { Bytes, Utf16LittleEndian, Utf16BigEndian };
 
 TextForm formOf(const char* start, std::size_t size) {
-    if (size >= 2 && start[0] == '\xFF' && start[1] == '\xFE') {
-        return TextForm::Utf16LittleEndian;
+    if (!startsWithUtf16Mark(start, size)) {
+        return TextForm::Bytes;
     }
-    if (size >= 2 && start[0] == '\xFE' && start[1] == '\xFF') {
-        return TextForm::Utf16BigEndian;
-    }
-    return TextForm::Bytes;
+    return start[0] == '\xFF' ? TextForm::Utf16LittleEndian : TextForm::Utf16BigEndian;
 }
 
 bool isBlankLine(const std::string& line) {
@@ -115,6 +112,11 @@ struct LineSplitter {
 };
 
 }  // namespace
+
+bool startsWithUtf16Mark(const char* text, std::size_t size) {
+    return size >= 2 &&
+           ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'));
+}
 
 ListFileRead readEntries(FileHandle file) {
     char chunk[64 * 1024];

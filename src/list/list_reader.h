@@ -22,6 +22,9 @@ enum class ListFileRead {
     NotInCodePage,
 };
 
+// Whether text starts with a UTF-16 byte-order mark, FF FE or FE FF.
+bool startsWithUtf16Mark(const char* text, std::size_t size);
+
 // Reads the open file from its start in pieces and adds each line that is not
 // blank as an entry, moved into its slot so that it is held once. A line ends
 // at CR, and one LF right after that CR belongs to the line end; any other LF

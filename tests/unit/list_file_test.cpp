@@ -92,6 +92,10 @@ TEST_F(ListFileTest, ReadsAndWritesTheListFileForms) {
          {std::string(64 * 1024 - 1, 'x'), "next"},
          std::string(64 * 1024 - 1, 'x') + "\r\nnext\r\n"},
         {"a lone CR", "\r", {}, ""},
+        {"a first varn that begins like a UTF-16 mark",
+         "\r\n\xFF\xFEx\r\n",
+         {"\xFF\xFEx"},
+         "\r\n\xFF\xFEx\r\n"},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.name);
