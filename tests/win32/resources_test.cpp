@@ -105,14 +105,6 @@ TEST_F(ResourcesTest, ManifestRunsAsInvokerDpiAwareAndWithCommonControls6) {
     for (const char* text : required) {
         EXPECT_NE(std::string::npos, manifest.find(text)) << text;
     }
-    // Per-monitor v1 nowhere: no true/pm, and PerMonitor only as PerMonitorV2.
-    std::string lower = manifest;
-    CharLowerBuffA(&lower[0], static_cast<DWORD>(lower.size()));
-    EXPECT_EQ(std::string::npos, lower.find("/pm"));
-    for (std::size_t at = lower.find("permonitor"); at != std::string::npos;
-         at = lower.find("permonitor", at + 1)) {
-        EXPECT_EQ("permonitorv2", lower.substr(at, 12));
-    }
 }
 
 TEST(Resources, VersionInformation) {
