@@ -12,17 +12,26 @@ namespace {
 
 constexpr unsigned COUNTDOWN_PERIOD_MS = 100;
 
+void recordSweepEnd() {
+    lastSweepTime = static_cast<float>(secondsSinceMidnight());
+}
+
 // Each reading of the clock is a fresh one: the text shown and the two tests
-// of the decision may see different times, and the sweep's end is read after
-// it.
+// of the decision may see different times, and the sweep's end is read once
+// its last command has gone out. While the commands go out the countdown
+// stays at 0 and no sweep starts.
 void countdownTick() {
+    if (sweepUnderWay()) {
+        setControlText(mainDialog, IDC_ACTIVATE, "Active: " + formatNumber(0.0f, "##.0"));
+        continueSweep();
+        return;
+    }
     const float shown = countdownAt(secondsSinceMidnight(), lastSweepTime, delaySeconds).shown;
     setControlText(mainDialog, IDC_ACTIVATE, "Active: " + formatNumber(shown, "##.0"));
 
     if (countdownAt(secondsSinceMidnight(), lastSweepTime, delaySeconds).delayPassed &&
         countdownAt(secondsSinceMidnight(), lastSweepTime, delaySeconds).clearOfStart) {
-        sweepWindows();
-        lastSweepTime = static_cast<float>(secondsSinceMidnight());
+        sweepWindows(recordSweepEnd);
     }
 }
 
@@ -33,6 +42,7 @@ std::int32_t mainDialogCallback(WindowHandle, unsigned message, MessageWParam, M
         setTimer(mainDialog, IDT_COUNTDOWN, COUNTDOWN_PERIOD_MS);
     } else if (message == WM_DESTROY) {
         killTimer(mainDialog, IDT_COUNTDOWN);
+        stopSweep();  // the program ends: what is still to go is dropped
     } else if (message == WM_TIMER) {
         // Whatever the timer id: the main window has only the one timer.
         if (isActive == 1) {
@@ -46,6 +56,7 @@ std::int32_t onActivateClicked(WindowHandle dialog, unsigned, MessageWParam, Mes
     isActive = static_cast<std::int16_t>(1 - isActive);
     // Switching on leaves "Activate" until the next tick writes the countdown.
     if (isActive == 0) {
+        stopSweep();
         setControlText(dialog, IDC_ACTIVATE, "Activate");
     }
     return 0;

@@ -5,7 +5,6 @@
 #include "list/varn_list.h"
 #include "sweep/close_commands.h"
 #include "sweep/snapshot.h"
-#include "sweep/sweep.h"
 
 WindowHandle mainDialog;
 float delaySeconds;
@@ -21,7 +20,6 @@ ListFileRead listFileRead;
 std::vector<std::string> snapshotTitles;
 std::vector<WindowHandle> snapshotHandles;
 std::int16_t snapshotCount;
-bool sweepRunning;
 CloseCommandRecords closeCommandRecords;
 
 void resetProgramState() {
@@ -40,6 +38,5 @@ void resetProgramState() {
     snapshotTitles.assign(MAX_SNAPSHOT + 1, std::string());
     snapshotHandles.assign(MAX_SNAPSHOT + 1, 0);
     snapshotCount = 0;
-    sweepRunning = false;
     closeCommandRecords = CloseCommandRecords();
 }

@@ -4,9 +4,8 @@
 // The settings below are declared here; the rest where the subsystem that
 // keeps it is: the varn list (list/varn_list.h), what the load made of the
 // list file (list/list_file.h), whether the session's end saved the list
-// (app/shutdown.h), the window snapshot (sweep/snapshot.h), the
-// sweep's guard (sweep/sweep.h) and the close commands in flight
-// (sweep/close_commands.h).
+// (app/shutdown.h), the window snapshot (sweep/snapshot.h) and the sweep's
+// close commands (sweep/close_commands.h).
 #include <cstdint>
 
 #include "platform/handles.h"

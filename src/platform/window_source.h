@@ -25,18 +25,17 @@ void sendCloseCommand(WindowHandle window);
 bool isOwnThreadWindow(WindowHandle window);
 // False once the window has been destroyed.
 bool windowExists(WindowHandle window);
+// True for a window whose thread has not read its messages for a while, and
+// always for the ghost window that stands in for such a window.
+bool isWindowHung(WindowHandle window);
 
-// Runs on the calling thread, from inside waitForSentMessages or any message
-// loop of that thread, once the window has handled the close command.
+// Runs on the calling thread, from inside any message loop of that thread,
+// once the window has handled the close command; never before
+// startCloseCommand has returned.
 using CloseHandled = void (*)(std::uintptr_t token);
 // The close command without waiting for it (SendMessageCallbackA); handled
 // gets token back. Returns false when it could not be sent, for instance
 // because the window has gone.
 bool startCloseCommand(WindowHandle window, CloseHandled handled, std::uintptr_t token);
-// Handles the messages sent to this thread's windows and the reports of
-// startCloseCommand that arrive within at most milliseconds, and returns early
-// once something has arrived. Posted messages and timers wait for the message
-// loop, so no tick runs in here.
-void waitForSentMessages(std::uint32_t milliseconds);
 // A clock for waits: milliseconds that only ever go forward.
 std::uint64_t steadyMilliseconds();

@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <algorithm>
-
 #include "platform/window_handle_win32.h"
 #include "platform/window_source.h"
 
@@ -25,10 +23,6 @@ void CALLBACK onCloseReply(HWND, UINT, ULONG_PTR token, LRESULT) {
         closeHandled(token);
     }
 }
-
-// Each wait is short so that the reports are also collected if a system
-// failed to count them as sent messages when waking the thread.
-constexpr DWORD LONGEST_SINGLE_WAIT = 50;
 
 }  // namespace
 
@@ -61,21 +55,14 @@ bool windowExists(WindowHandle window) {
     return IsWindow(toWindow(window)) != FALSE;
 }
 
+bool isWindowHung(WindowHandle window) {
+    return IsHungAppWindow(toWindow(window)) != FALSE;
+}
+
 bool startCloseCommand(WindowHandle window, CloseHandled handled, std::uintptr_t token) {
     closeHandled = handled;
     return SendMessageCallbackA(toWindow(window), WM_SYSCOMMAND, SC_CLOSE, 0, onCloseReply,
                                 token) != FALSE;
-}
-
-// PM_QS_SENDMESSAGE handles sent messages and the reports of
-// SendMessageCallbackA but leaves posted messages and WM_TIMER in the queue,
-// so no tick can start inside a sweep. MWMO_INPUTAVAILABLE wakes at once for
-// a sent message that is already waiting.
-void waitForSentMessages(std::uint32_t milliseconds) {
-    MsgWaitForMultipleObjectsEx(0, nullptr, std::min<DWORD>(milliseconds, LONGEST_SINGLE_WAIT),
-                                QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
-    MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
 std::uint64_t steadyMilliseconds() {

@@ -11,64 +11,108 @@ namespace {
 // reset may still arrive, and must not be taken for a newer command's.
 std::uintptr_t nextToken = 1;
 
+CloseCommandRecords& records = closeCommandRecords;
+
 std::vector<CloseInFlight>::iterator findToken(std::uintptr_t token) {
-    return std::find_if(closeCommandRecords.inFlight.begin(), closeCommandRecords.inFlight.end(),
+    return std::find_if(records.inFlight.begin(), records.inFlight.end(),
                         [token](const CloseInFlight& record) { return record.token == token; });
+}
+
+bool inFlight(WindowHandle window) {
+    return std::any_of(records.inFlight.begin(), records.inFlight.end(),
+                       [window](const CloseInFlight& record) { return record.window == window; });
+}
+
+bool waitingForReply() {
+    return records.awaited != 0 && findToken(records.awaited) != records.inFlight.end() &&
+           steadyMilliseconds() < records.deadline;
+}
+
+void finish() {
+    records.underWay = false;
+    records.queue.clear();
+    records.next = 0;
+    records.awaited = 0;
+    if (records.ended) {
+        records.ended();
+    }
+}
+
+void onCloseHandled(std::uintptr_t token);
+
+// A window that has gone by its turn is sent nothing: the send fails.
+void sendOne(WindowHandle window) {
+    if (isOwnThreadWindow(window)) {
+        sendCloseCommand(window);
+        return;
+    }
+    if (inFlight(window) || isWindowHung(window)) {
+        return;
+    }
+    const std::uintptr_t token = nextToken++;
+    records.inFlight.push_back(CloseInFlight{token, window});
+    if (!startCloseCommand(window, onCloseHandled, token)) {
+        records.inFlight.erase(findToken(token));
+        return;
+    }
+    records.awaited = token;
+    records.deadline = steadyMilliseconds() + CLOSE_WAIT_MILLISECONDS;
+}
+
+// Sends while nothing is awaited. A close command handled at once, or a
+// reply, may come back in here from a nested message loop; the loop further
+// up then carries on with whatever that call changed.
+void sendWhatCanGo() {
+    if (records.sending) {
+        return;
+    }
+    records.sending = true;
+    while (records.underWay && !waitingForReply()) {
+        if (records.next >= records.queue.size()) {
+            finish();
+            break;
+        }
+        sendOne(records.queue[records.next++]);
+    }
+    records.sending = false;
 }
 
 void onCloseHandled(std::uintptr_t token) {
     const auto record = findToken(token);
-    if (record != closeCommandRecords.inFlight.end()) {
-        closeCommandRecords.inFlight.erase(record);
+    if (record != records.inFlight.end()) {
+        records.inFlight.erase(record);
     }
-}
-
-bool busyFromEarlierRound(WindowHandle window) {
-    return std::any_of(closeCommandRecords.inFlight.begin(), closeCommandRecords.inFlight.end(),
-                       [window](const CloseInFlight& record) {
-                           return record.window == window &&
-                                  record.round != closeCommandRecords.currentRound;
-                       });
-}
-
-// Waits for the command with this token to be handled, within what is left
-// of the round's allowance. The time spent handling messages sent to this
-// program's own windows meanwhile counts too, so the bound is on the sweep.
-void awaitHandled(std::uintptr_t token) {
-    while (findToken(token) != closeCommandRecords.inFlight.end() &&
-           closeCommandRecords.waitedMilliseconds < CLOSE_WAIT_MILLISECONDS) {
-        const std::uint64_t start = steadyMilliseconds();
-        waitForSentMessages(static_cast<std::uint32_t>(CLOSE_WAIT_MILLISECONDS -
-                                                       closeCommandRecords.waitedMilliseconds));
-        closeCommandRecords.waitedMilliseconds += steadyMilliseconds() - start;
+    if (token == records.awaited) {
+        sendWhatCanGo();
     }
 }
 
 }  // namespace
 
-void beginCloseRound() {
-    ++closeCommandRecords.currentRound;
-    closeCommandRecords.waitedMilliseconds = 0;
-    closeCommandRecords.inFlight.erase(
-        std::remove_if(closeCommandRecords.inFlight.begin(), closeCommandRecords.inFlight.end(),
+void startCloseCommands(const std::vector<WindowHandle>& windows, CloseCommandsEnded ended) {
+    // A window that has gone will never reply to what it was sent.
+    records.inFlight.erase(
+        std::remove_if(records.inFlight.begin(), records.inFlight.end(),
                        [](const CloseInFlight& record) { return !windowExists(record.window); }),
-        closeCommandRecords.inFlight.end());
+        records.inFlight.end());
+    records.queue = windows;
+    records.next = 0;
+    records.awaited = 0;
+    records.ended = ended;
+    records.underWay = true;
+    sendWhatCanGo();
 }
 
-void closeWindow(WindowHandle window) {
-    if (isOwnThreadWindow(window)) {
-        sendCloseCommand(window);
-        return;
+void continueCloseCommands() {
+    sendWhatCanGo();
+}
+
+void dropCloseCommands() {
+    if (records.underWay) {
+        finish();
     }
-    if (busyFromEarlierRound(window)) {
-        return;
-    }
-    const std::uintptr_t token = nextToken++;
-    closeCommandRecords.inFlight.push_back(
-        CloseInFlight{token, window, closeCommandRecords.currentRound});
-    if (!startCloseCommand(window, onCloseHandled, token)) {
-        onCloseHandled(token);  // never sent: the window has gone
-        return;
-    }
-    awaitHandled(token);
+}
+
+bool closeCommandsUnderWay() {
+    return records.underWay;
 }

@@ -1,12 +1,14 @@
 #pragma once
-// The close commands of a sweep, sent so that no other program can hold this
-// one up. A window of the program itself gets the command at once, in a
-// nested call. Any other window gets it without blocking, and the
-// sweep then waits for that window to handle it, but for no more than
-// CLOSE_WAIT_MILLISECONDS in all per sweep: a hung program, or one still
-// asking its user whether to save, is simply left behind. Its command stays
-// in flight; until the window has handled it (or has gone), later sweeps send
-// that window nothing more, so it never sees a pile of close commands.
+// The close commands of a sweep, one after another, without ever holding up
+// the program. A window of the program itself gets its command at once, in a
+// nested call. Any other window gets it without blocking; the next command
+// goes out once that window has handled it, or once it has had
+// CLOSE_WAIT_MILLISECONDS to do so, whichever comes first. Meanwhile the
+// message loop runs as ever, so a hung program, or one asking its user
+// whether to save, holds up no click. A window never has two commands of ours in flight:
+// while it has not handled one, it is passed over. A window that has stopped
+// reading its messages (hung, or the ghost Windows shows in its place) is
+// asked nothing, since a close command to a ghost offers to end its program.
 #include <cstdint>
 #include <vector>
 
@@ -14,26 +16,34 @@
 
 constexpr std::uint32_t CLOSE_WAIT_MILLISECONDS = 2000;
 
-// Starts the close commands of one sweep: a fresh waiting allowance, and the
-// records of windows that no longer exist are dropped.
-void beginCloseRound();
+// Runs once the commands of a sweep have all been handled, passed over, or
+// dropped, from whichever message loop the last reply came in.
+using CloseCommandsEnded = void (*)();
 
-// One close command to the window, unless it is another program's window still
-// handling a command of an earlier sweep. Within one sweep every call sends,
-// so a window chosen by two varns gets two commands.
-void closeWindow(WindowHandle window);
+// One command to each window in turn; a window may come more than once.
+// Sends what can go now and returns.
+void startCloseCommands(const std::vector<WindowHandle>& windows, CloseCommandsEnded ended);
+// Sends the next commands once the allowance has run out; the countdown's
+// tick calls it, since a window that never answers sends no reply to wake it.
+void continueCloseCommands();
+// Drops the commands not yet sent; those in flight stay recorded.
+void dropCloseCommands();
+bool closeCommandsUnderWay();
 
 struct CloseInFlight {
     std::uintptr_t token;
     WindowHandle window;
-    std::uint32_t round;
 };
 
-// The commands in flight and the current sweep's round and waiting so far;
-// program-wide, defined with the rest of the program's state.
+// Program-wide, defined with the rest of the program's state.
 struct CloseCommandRecords {
     std::vector<CloseInFlight> inFlight;
-    std::uint32_t currentRound = 0;
-    std::uint64_t waitedMilliseconds = 0;
+    std::vector<WindowHandle> queue;  // the sweep's windows, in order
+    std::size_t next = 0;             // the first of queue not yet sent
+    std::uintptr_t awaited = 0;       // the command the next one waits for
+    std::uint64_t deadline = 0;       // steady time when waiting for it ends
+    bool underWay = false;
+    bool sending = false;  // a sending loop is further up the stack
+    CloseCommandsEnded ended = nullptr;
 };
 extern CloseCommandRecords closeCommandRecords;

@@ -4,7 +4,6 @@
 
 #include "list/varn_list.h"
 #include "platform/window_source.h"
-#include "sweep/close_commands.h"
 #include "sweep/last_match.h"
 #include "sweep/normalise.h"
 #include "sweep/snapshot.h"
@@ -49,21 +48,32 @@ std::int32_t collectWindow(WindowHandle window, std::intptr_t /*context*/) {
     return 1;
 }
 
-void sweepWindows() {
-    if (sweepRunning) {
+void sweepWindows(CloseCommandsEnded ended) {
+    if (sweepUnderWay()) {
         return;
     }
-    sweepRunning = true;
     snapshotCount = 0;
     enumWindows(collectWindow, 0);
 
     const int count = varnCount;
     const std::vector<int> chosen = findLastMatches(snapshotTitles, snapshotCount, varnList, count);
-    beginCloseRound();
+    std::vector<WindowHandle> windows;
     for (int i = 1; i <= count; ++i) {
         if (chosen[i] != 0) {
-            closeWindow(snapshotHandles[chosen[i]]);
+            windows.push_back(snapshotHandles[chosen[i]]);
         }
     }
-    sweepRunning = false;
+    startCloseCommands(windows, ended);
+}
+
+bool sweepUnderWay() {
+    return closeCommandsUnderWay();
+}
+
+void continueSweep() {
+    continueCloseCommands();
+}
+
+void stopSweep() {
+    dropCloseCommands();
 }

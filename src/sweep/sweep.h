@@ -1,19 +1,26 @@
 #pragma once
 // The sweep: a fresh snapshot of the visible top-level windows that have a
 // caption, then for each varn in list order a close command to the last
-// window in the snapshot whose caption it matches.
+// window in the snapshot whose caption it matches. The windows are chosen at
+// once; their commands go out one after another while the program's message
+// loop runs (sweep/close_commands.h).
 #include <cstdint>
 #include <string>
 
 #include "platform/handles.h"
+#include "sweep/close_commands.h"
 
-// Set while a sweep runs: a nested message loop reached from a close command
-// could deliver a tick, and that must not start a second sweep over the
-// snapshot the first is still reading.
-extern bool sweepRunning;
-
-// Refills the snapshot and sends the close commands. Nothing is reported.
-void sweepWindows();
+// Refills the snapshot and starts the close commands; ended runs once they
+// have all gone out, perhaps before this returns. Does nothing while the
+// commands of a sweep are still going out: the snapshot stays the one they
+// were chosen from. Nothing is reported.
+void sweepWindows(CloseCommandsEnded ended = nullptr);
+// True from the start of a sweep until its commands have all gone out.
+bool sweepUnderWay();
+// Moves a sweep under way on; the countdown's tick calls it.
+void continueSweep();
+// Sends none of the commands still to go; the sweep is then over.
+void stopSweep();
 
 // The per-window step of the enumeration: keeps the window in the snapshot
 // when it has a caption, is visible and isn't the desktop ("PROGMAN"). The

@@ -61,31 +61,21 @@ void finishClose(WindowHandle handle) {
     }
 }
 
-// Delivers, in time order, every report due by `until`; returns whether any was.
-bool deliverReportsUntil(std::uint64_t until) {
-    bool delivered = false;
+// Delivers, in time order, every report due by `until`.
+void deliverReportsUntil(std::uint64_t until) {
     for (;;) {
         const auto next = std::min_element(
             world.pending.begin(), world.pending.end(),
             [](const PendingReport& a, const PendingReport& b) { return a.at < b.at; });
         if (next == world.pending.end() || next->at > until) {
-            return delivered;
+            return;
         }
         const PendingReport report = *next;
         world.pending.erase(next);
         world.now = std::max(world.now, report.at);
         finishClose(report.window);
         report.handled(report.token);
-        delivered = true;
     }
-}
-
-std::uint64_t nextReportTime() {
-    std::uint64_t next = UINT64_MAX;
-    for (const PendingReport& report : world.pending) {
-        next = std::min(next, report.at);
-    }
-    return next;
 }
 
 void copyText(const std::string& text, char* buffer, int size) {
@@ -165,6 +155,19 @@ void advance(std::uint64_t milliseconds) {
     world.now = until;
 }
 
+void release(WindowHandle handle) {
+    if (FakeWindow* window = find(handle)) {
+        window->busyUntil = world.now;
+    }
+    for (PendingReport& report : world.pending) {
+        if (report.window == handle && report.at == UINT64_MAX) {
+            report.at = world.now;
+            break;
+        }
+    }
+    deliverReportsUntil(world.now);
+}
+
 }  // namespace fakewin
 
 void enumWindows(WindowCollector collect, std::intptr_t context) {
@@ -233,27 +236,18 @@ bool startCloseCommand(WindowHandle window, CloseHandled handled, std::uintptr_t
     if (!found) {
         return false;
     }
-    if (found->setup.handleMilliseconds == fakewin::NEVER) {
-        found->busyUntil = UINT64_MAX;
-        return true;
-    }
-    if (found->busyUntil == UINT64_MAX) {
-        return true;  // queued behind a command it will never finish
-    }
     // A thread handles its sent messages one after another.
+    const bool held = found->setup.handleMilliseconds == fakewin::NEVER;
     const std::uint64_t at =
-        std::max(world.now, found->busyUntil) + found->setup.handleMilliseconds;
+        held ? UINT64_MAX : std::max(world.now, found->busyUntil) + found->setup.handleMilliseconds;
     found->busyUntil = at;
     world.pending.push_back(PendingReport{at, window, handled, token});
     return true;
 }
 
-void waitForSentMessages(std::uint32_t milliseconds) {
-    const std::uint64_t until = world.now + milliseconds;
-    if (deliverReportsUntil(std::min(until, nextReportTime()))) {
-        return;
-    }
-    world.now = until;
+bool isWindowHung(WindowHandle window) {
+    const FakeWindow* found = findAlive(window);
+    return found && found->setup.hung;
 }
 
 std::uint64_t steadyMilliseconds() {

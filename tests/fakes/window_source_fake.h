@@ -1,8 +1,10 @@
 #pragma once
 // Control of the scriptable windows behind platform/window_source.h in native
 // tests. Windows are enumerated in the order they were added. Windows of
-// other programs handle a close command after a chosen time, or never (hung);
-// time is a fake clock that moves only in waitForSentMessages and advance().
+// other programs handle a close command after a chosen time, or when the test
+// releases it; the reply then comes in with advance() or release(), as it
+// comes in with the program's message loop. Time is a fake clock that moves
+// only there.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -12,11 +14,12 @@
 
 namespace fakewin {
 
-constexpr int NEVER = -1;
+constexpr int NEVER = -1;  // until release()
 
 struct Window {
     std::string caption;  // as the window holds it: may be long, may hold NULs
     bool visible = true;
+    bool hung = false;  // not reading its messages
     std::string className = "Notepad";
     bool captionReadable = true;
     bool classReadable = true;
@@ -57,5 +60,7 @@ std::uint64_t now();
 // The program's own message loop running for a while: time passes and the
 // reports of handled close commands arrive.
 void advance(std::uint64_t milliseconds);
+// The window handles its oldest command still held, and the reply comes in.
+void release(WindowHandle handle);
 
 }  // namespace fakewin

@@ -2,139 +2,125 @@
 
 #include <gtest/gtest.h>
 
-#include "sweep/sweep.h"
 #include "unit/sweep_fixture.h"
 
 namespace {
 
-using Handles = std::vector<WindowHandle>;
+constexpr int H = fakewin::NEVER;  // handles a command when the script releases it
+constexpr std::uint64_t NOT_ENDED = UINT64_MAX;
+std::uint64_t endedAt = NOT_ENDED;
+
+struct Target {
+    const char* caption;
+    int handleMilliseconds;
+    bool closes;
+    bool hung;
+};
+
+// t: a tick after that many milliseconds; on the window numbered from 1:
+// r: release its reply, a: it answers again, d: it goes; o: switch off;
+// s: one more sweep, run to its end.
+struct Step {
+    char kind;
+    int value;
+};
+
+// The commands of a sweep: which window, and when.
+using Sent = std::vector<std::pair<int, std::uint64_t>>;
 
 class CloseCommandsTest : public SweepFixture {};
 
-// Sweeps with the fake clock; returns how long the sweep waited.
-std::uint64_t timedSweep() {
-    const std::uint64_t start = fakewin::now();
-    sweepWindows();
-    return fakewin::now() - start;
-}
-
-TEST_F(CloseCommandsTest, ASlowWindowIsWaitedForBeforeTheNextVarn) {
-    const WindowHandle slow = addWindow("Slow", 500, true);
-    const WindowHandle quick = addWindow("Quick");
-    setVarns({"slow", "quick"});
-    EXPECT_EQ(500u, timedSweep());
-    ASSERT_EQ(2u, fakewin::closeCommands().size());
-    EXPECT_EQ(slow, fakewin::closeCommands()[0].window);
-    EXPECT_EQ(quick, fakewin::closeCommands()[1].window);
-    EXPECT_EQ(500u, fakewin::closeCommands()[1].at);
-    EXPECT_EQ(0u, closeCommandRecords.inFlight.size());
-}
-
-TEST_F(CloseCommandsTest, AHungWindowHoldsOneSweepUpForTheAllowanceOnly) {
-    const WindowHandle hung = addWindow("Hung", fakewin::NEVER, true);
-    const WindowHandle quick = addWindow("Quick");
-    setVarns({"hung", "quick"});
-    EXPECT_EQ(CLOSE_WAIT_MILLISECONDS, timedSweep());
-    EXPECT_EQ(Handles({hung, quick}), fakewin::closedWindows());
-    // With the allowance spent, the quick one's command is sent unwaited for;
-    // its report comes in with the program's own message loop.
-    EXPECT_EQ(2u, closeCommandRecords.inFlight.size());
-    fakewin::advance(100);
-    EXPECT_FALSE(fakewin::isAlive(quick));
-    EXPECT_EQ(1u, closeCommandRecords.inFlight.size());
-}
-
-TEST_F(CloseCommandsTest, TheAllowanceIsForTheWholeSweep) {
-    const WindowHandle a = addWindow("Hung A", fakewin::NEVER, true);
-    const WindowHandle b = addWindow("Slow B", 1500, true);
-    const WindowHandle c = addWindow("Hung C", fakewin::NEVER, true);
-    setVarns({"slow", "hung a", "hung c"});
-    EXPECT_EQ(CLOSE_WAIT_MILLISECONDS, timedSweep());
-    EXPECT_EQ(Handles({b, a, c}), fakewin::closedWindows());
-    EXPECT_EQ(0u, fakewin::closeCommands()[0].at);
-    EXPECT_EQ(1500u, fakewin::closeCommands()[1].at);
-    EXPECT_EQ(2000u, fakewin::closeCommands()[2].at);
-}
-
-TEST_F(CloseCommandsTest, EverySweepHasAnAllowanceOfItsOwn) {
-    addWindow("Hung A", fakewin::NEVER, true);
-    setVarns({"hung"});
-    EXPECT_EQ(CLOSE_WAIT_MILLISECONDS, timedSweep());
-    addWindow("Hung B", fakewin::NEVER, true);
-    EXPECT_EQ(CLOSE_WAIT_MILLISECONDS, timedSweep());
-    EXPECT_EQ(2u, closeCommandRecords.inFlight.size());
-}
-
-// A window asking its user "save changes?" for 30 s, then refusing to close;
-// a hung one is the same until it is gone.
-TEST_F(CloseCommandsTest, ABusyWindowGetsNoMoreUntilItHasHandledTheFirst) {
-    const WindowHandle busy = addWindow("Busy", 30000, false);
-    setVarns({"busy"});
-    EXPECT_EQ(CLOSE_WAIT_MILLISECONDS, timedSweep());
-    for (int sweep = 0; sweep < 4; ++sweep) {
-        fakewin::advance(6000);
-        EXPECT_EQ(0u, timedSweep());
+TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
+    // clang-format off
+    const struct {
+        const char* what;
+        std::vector<Target> targets;
+        std::vector<std::string> varns;
+        std::vector<Step> script;  // none: the sweep is run to its end
+        Sent sent;
+        std::uint64_t ended;  // when the first sweep ended
+        std::size_t inFlight;
+    } cases[] = {
+        {"each once the one before has handled its own, in list order",
+         {{"A", H, true, false}, {"B", H, true, false}, {"C", H, true, false}},
+         {"c", "a", "b"}, {{'t', 100}, {'r', 3}, {'t', 100}, {'r', 1}, {'r', 2}},
+         {{3, 0}, {1, 100}, {2, 200}}, 200, 0},
+        {"each is waited for up to the allowance, then the next goes",
+         {{"Hung A", H, true, false}, {"Slow B", 1500, true, false}, {"Hung C", H, true, false},
+          {"Quick", 0, true, false}},
+         {"slow", "hung a", "hung c", "quick"}, {},
+         {{2, 0}, {1, 1500}, {3, 3500}, {4, 5500}}, 5500, 2},
+        {"switching off sends none of the rest",
+         {{"A", H, true, false}, {"B", 0, true, false}},
+         {"a", "b"}, {{'t', 100}, {'o', 0}, {'r', 1}, {'t', 100}},
+         {{1, 0}}, 100, 0},
+        {"a window that has gone by its turn is not waited for",
+         {{"A", H, true, false}, {"B", H, true, false}, {"C", 0, true, false}},
+         {"a", "b", "c"}, {{'d', 2}, {'r', 1}, {'t', 0}},
+         {{1, 0}, {2, 0}, {3, 0}}, 0, 0},
+        {"a window chosen by two varns gets two commands, one after the other",
+         {{"Editor - a.txt", 300, false, false}},
+         {"Edit", "Editor"}, {},
+         {{1, 0}, {1, 300}}, 600, 0},
+        {"never two in flight: the second is passed over, and so are later sweeps",
+         {{"Editor - a.txt", H, false, false}},
+         {"Edit", "Editor"}, {{'t', 2000}, {'s', 0}, {'r', 1}, {'s', 0}},
+         {{1, 0}, {1, 2000}}, 2000, 1},
+        {"a hung window is asked nothing until it answers again",
+         {{"Hung", 0, true, true}, {"Quick", 0, true, false}},
+         {"hung", "quick"}, {{'t', 0}, {'a', 1}, {'s', 0}},
+         {{2, 0}, {1, 0}}, 0, 0},
+        {"what was in flight to a window that has gone is forgotten",
+         {{"Hung", H, true, false}},
+         {"hung"}, {{'t', 2000}, {'d', 1}, {'s', 0}},
+         {{1, 0}}, 2000, 0},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        std::vector<WindowHandle> handles;
+        for (const Target& target : c.targets) {
+            handles.push_back(addWindow(target.caption, target.handleMilliseconds, target.closes));
+            fakewin::window(handles.back()).hung = target.hung;
+        }
+        for (const std::string& varn : c.varns) {
+            varnList[++varnCount] = varn;
+        }
+        endedAt = NOT_ENDED;
+        const CloseCommandsEnded recordEnd = [] { endedAt = std::min(endedAt, fakewin::now()); };
+        if (c.script.empty()) {
+            sweep(recordEnd);
+        } else {
+            sweepWindows(recordEnd);
+        }
+        for (const Step& step : c.script) {
+            const WindowHandle window = step.value > 0 ? handles[step.value - 1] : 0;
+            if (step.kind == 't') {
+                fakewin::advance(static_cast<std::uint64_t>(step.value));
+                continueSweep();
+            } else if (step.kind == 'r') {
+                fakewin::release(window);
+            } else if (step.kind == 'a') {
+                fakewin::window(window).hung = false;
+            } else if (step.kind == 'd') {
+                fakewin::destroyWindow(window);
+            } else if (step.kind == 'o') {
+                stopSweep();
+            } else {
+                sweep();
+            }
+        }
+        Sent sent;
+        for (const fakewin::CloseCommand& command : fakewin::closeCommands()) {
+            const auto number = std::find(handles.begin(), handles.end(), command.window);
+            sent.emplace_back(static_cast<int>(number - handles.begin() + 1), command.at);
+        }
+        EXPECT_EQ(c.sent, sent);
+        EXPECT_EQ(c.ended, endedAt);
+        EXPECT_EQ(c.inFlight, closeCommandRecords.inFlight.size());
+        EXPECT_FALSE(sweepUnderWay());
     }
-    EXPECT_EQ(Handles{busy}, fakewin::closedWindows());
-    EXPECT_EQ(0, fakewin::handledCloses(busy));
-
-    fakewin::advance(6000);  // 32 s: handled, and the report has come in
-    EXPECT_EQ(1, fakewin::handledCloses(busy));
-    EXPECT_EQ(0u, closeCommandRecords.inFlight.size());
-    timedSweep();
-    EXPECT_EQ(Handles({busy, busy}), fakewin::closedWindows());
-}
-
-// Within one sweep the second varn's command goes out even though the window
-// is still busy with the first: it waits in the window's queue, as it would
-// have been sent once the first had been handled.
-TEST_F(CloseCommandsTest, TwoVarnsStillSendTwoCommandsToABusyWindow) {
-    const WindowHandle busy = addWindow("Editor - a.txt", 30000, false);
-    setVarns({"Edit", "Editor"});
-    EXPECT_EQ(CLOSE_WAIT_MILLISECONDS, timedSweep());
-    EXPECT_EQ(Handles({busy, busy}), fakewin::closedWindows());
-    EXPECT_EQ(2u, closeCommandRecords.inFlight.size());
-
-    fakewin::advance(31000);  // the first handled, the second not yet
-    EXPECT_EQ(1, fakewin::handledCloses(busy));
-    EXPECT_EQ(0u, timedSweep());
-    EXPECT_EQ(2u, fakewin::closedWindows().size());
-
-    fakewin::advance(30000);
-    EXPECT_EQ(2, fakewin::handledCloses(busy));
-    timedSweep();
-    EXPECT_EQ(4u, fakewin::closedWindows().size());
-}
-
-TEST_F(CloseCommandsTest, RecordsOfWindowsThatHaveGoneAreDropped) {
-    const WindowHandle hung = addWindow("Hung", fakewin::NEVER, true);
-    setVarns({"hung"});
-    timedSweep();
-    EXPECT_EQ(1u, closeCommandRecords.inFlight.size());
-    fakewin::destroyWindow(hung);
-    timedSweep();
-    EXPECT_EQ(0u, closeCommandRecords.inFlight.size());
-}
-
-TEST_F(CloseCommandsTest, OwnWindowsAreClosedDirectlyAfterTheAllowanceIsSpent) {
-    addWindow("Hung", fakewin::NEVER, true);
-    const WindowHandle own = addOwnWindow("Brimlock - 1.00");
-    setVarns({"hung", "brimlock"});
-    EXPECT_EQ(CLOSE_WAIT_MILLISECONDS, timedSweep());
-    ASSERT_EQ(2u, fakewin::closeCommands().size());
-    EXPECT_EQ(own, fakewin::closeCommands()[1].window);
-    EXPECT_TRUE(fakewin::closeCommands()[1].direct);
-    EXPECT_FALSE(fakewin::isAlive(own));
-}
-
-TEST_F(CloseCommandsTest, AWindowThatHasGoneIsSentNothingAndNotWaitedFor) {
-    const WindowHandle gone = addWindow("Gone");
-    fakewin::destroyWindow(gone);
-    beginCloseRound();
-    closeWindow(gone);
-    EXPECT_EQ(Handles{gone}, fakewin::closedWindows());
-    EXPECT_EQ(0u, closeCommandRecords.inFlight.size());
-    EXPECT_EQ(0u, fakewin::now());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "list/varn_list.h"
 #include "sweep/snapshot.h"
 #include "ui/win_constants.h"
 #include "unit/main_window_harness.h"
@@ -53,6 +54,48 @@ TEST_F(MainDialogTest, EachStepReadsTheClockAfreshAndTheEndAfterTheSweep) {
     EXPECT_EQ("Active: 0.2", textLeftIn(IDC_ACTIVATE));  // 1005.8: 0.2 left
     EXPECT_EQ(1, fakewin::enumerations());               // 1006.1: past the delay
     EXPECT_EQ(static_cast<float>(1006.7 + 2.5), lastSweepTime);
+}
+
+// Programs that each take 1.5 s over the close command, as one asking "save
+// changes?" does: one command each, in list order, each once the one before
+// has been handled. The countdown stays at 0 meanwhile, no other sweep starts,
+// and it counts from the delay once the last has answered. Switched off, or
+// with the window closed, none of those still to go is sent.
+TEST_F(MainDialogTest, WhileTheCommandsGoOutTheCountdownWaitsAtZero) {
+    const struct {
+        const char* what;
+        int switchOffAt, closeAt;  // ticks
+        std::size_t sent;
+    } cases[] = {{"to the end", -1, 46, 3}, {"switched off", 20, 46, 2}, {"closed", -1, 25, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        std::vector<WindowHandle> windows;
+        for (const char* caption : {"Save C", "Save A", "Save B"}) {
+            fakewin::Window window;
+            window.caption = caption;
+            window.handleMilliseconds = 1500;
+            windows.push_back(fakewin::addWindow(window));
+            varnList[++varnCount] = caption;
+        }
+        whileMainWindowOpen([&c] {
+            for (int ticks = 0; ticks < c.closeAt; ++ticks) {
+                if (ticks == c.switchOffAt) {
+                    click(IDC_ACTIVATE);
+                }
+                tick();
+                if (isActive == 1) {
+                    ASSERT_EQ(ticks < 45 ? "Active: 0.0" : "Active: 6.0", countdownText()) << ticks;
+                }
+                fakeclock::advanceMilliseconds(100);
+                fakewin::advance(100);
+            }
+        });
+        fakewin::advance(5000);
+        windows.resize(c.sent);
+        EXPECT_EQ(windows, fakewin::closedWindows());
+        EXPECT_EQ(1, fakewin::enumerations());
+    }
 }
 
 TEST_F(MainDialogTest, InactiveTicksLeaveTheButtonAndTheSnapshotAlone) {

@@ -9,6 +9,7 @@
 #include "list/varn_list.h"
 #include "fakes/window_source_fake.h"
 #include "sweep/close_commands.h"
+#include "sweep/sweep.h"
 
 class SweepFixture : public ::testing::Test {
   protected:
@@ -21,6 +22,16 @@ class SweepFixture : public ::testing::Test {
         varnCount = 0;
         for (const std::string& varn : varns) {
             varnList[++varnCount] = varn;
+        }
+    }
+
+    // One sweep, run to its end as the program's message loop would run it:
+    // the replies come in, and a tick every 100 ms moves it on.
+    static void sweep(CloseCommandsEnded ended = nullptr) {
+        sweepWindows(ended);
+        for (int ticks = 0; sweepUnderWay() && ticks < 1000; ++ticks) {
+            fakewin::advance(100);
+            continueSweep();
         }
     }
 

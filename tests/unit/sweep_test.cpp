@@ -50,7 +50,7 @@ TEST_F(SweepTest, KeepsVisibleCaptionedWindowsThatAreNotTheDesktop) {
             expected.push_back(c.caption);
         }
     }
-    sweepWindows();  // with an empty list: the snapshot is refilled all the same
+    sweep();  // with an empty list: the snapshot is refilled all the same
     EXPECT_EQ(expected, snapshotCaptions());
     EXPECT_EQ(1, fakewin::enumerations());
     EXPECT_TRUE(fakewin::closeCommands().empty());
@@ -62,7 +62,7 @@ TEST_F(SweepTest, ReadsCaptionThenVisibilityThenClass) {
     addWindow("");
     fakewin::window(addWindow("Hidden")).visible = false;
     addWindow("Shown");
-    sweepWindows();
+    sweep();
     const std::vector<std::string> expected = {"text 1", "text 2",    "visible 2",
                                                "text 3", "visible 3", "class 3"};
     EXPECT_EQ(expected, fakewin::queries());
@@ -76,7 +76,7 @@ TEST_F(SweepTest, CaptionsAreCutAt255BytesAndAtTheFirstNul) {
     addWindow(long300);
     addWindow(std::string("Abc\0def", 7));
     addWindow(std::string("\0abc", 4));
-    sweepWindows();
+    sweep();
     EXPECT_EQ(std::vector<std::string>({long300.substr(0, 255), "Abc"}), snapshotCaptions());
 }
 
@@ -85,9 +85,9 @@ TEST_F(SweepTest, TheLastMatchingWindowIsClosedFirst) {
     const WindowHandle clock2 = addWindow("Clock 2");
     addWindow("Editor");
     setVarns({"clock"});
-    sweepWindows();
+    sweep();
     EXPECT_EQ(Handles{clock2}, fakewin::closedWindows());
-    sweepWindows();
+    sweep();
     EXPECT_EQ(Handles({clock2, clock}), fakewin::closedWindows());
     EXPECT_FALSE(fakewin::isAlive(clock));
 }
@@ -97,7 +97,7 @@ TEST_F(SweepTest, CommandsGoOutInListOrderOnePerVarn) {
     const WindowHandle b = addWindow("Beta");
     addWindow("Gamma");
     setVarns({"beta", "nothing", "alpha", "", "   "});
-    sweepWindows();
+    sweep();
     EXPECT_EQ(Handles({b, a}), fakewin::closedWindows());
 }
 
@@ -106,13 +106,13 @@ TEST_F(SweepTest, CommandsGoOutInListOrderOnePerVarn) {
 TEST_F(SweepTest, AWindowChosenByTwoVarnsGetsTwoCommands) {
     const WindowHandle refuses = addWindow("Editor - a.txt", 0, false);
     setVarns({"Edit", "Editor"});
-    sweepWindows();
+    sweep();
     EXPECT_EQ(Handles({refuses, refuses}), fakewin::closedWindows());
     EXPECT_EQ(2, fakewin::handledCloses(refuses));
 
     fakewin::reset();
     const WindowHandle closes = addWindow("Editor - a.txt");
-    sweepWindows();
+    sweep();
     EXPECT_EQ(Handles({closes, closes}), fakewin::closedWindows());
     EXPECT_EQ(1, fakewin::handledCloses(closes));
 }
@@ -122,11 +122,11 @@ TEST_F(SweepTest, AShorterEnumerationLeavesTheOldEntriesAboveTheCount) {
     for (int k = 1; k <= 10; ++k) {
         handles.push_back(addWindow("Window " + std::to_string(k)));
     }
-    sweepWindows();
+    sweep();
     EXPECT_EQ(10, snapshotCount);
     fakewin::destroyWindow(handles[3]);
     fakewin::destroyWindow(handles[6]);
-    sweepWindows();
+    sweep();
     EXPECT_EQ(8, snapshotCount);
     EXPECT_EQ("Window 10", snapshotTitles[8]);
     EXPECT_EQ("Window 9", snapshotTitles[9]);
@@ -140,7 +140,7 @@ TEST_F(SweepTest, OnlyVarnsUpToTheCountAreUsed) {
     addWindow("Alpha");
     setVarns({"nothing"});
     varnList[2] = "Alpha";
-    sweepWindows();
+    sweep();
     EXPECT_TRUE(fakewin::closeCommands().empty());
 }
 
@@ -152,7 +152,7 @@ TEST_F(SweepTest, WindowsPastAFullSnapshotArePassedOver) {
         handles.push_back(addWindow("Window " + std::to_string(k)));
     }
     setVarns({"Window 1050", "window"});
-    sweepWindows();
+    sweep();
     EXPECT_EQ(MAX_SNAPSHOT, snapshotCount);
     EXPECT_EQ("Window 1000", snapshotTitles[1000]);
     EXPECT_EQ(handles[999], snapshotHandles[1000]);
@@ -176,10 +176,10 @@ TEST_F(SweepTest, NoSweepStartsInsideAnother) {
         }
     };
     setVarns({"dialog"});
-    sweepWindows();
+    sweep();
     EXPECT_EQ(Handles{dialog}, fakewin::closedWindows());
     EXPECT_EQ(1, snapshotCount);
-    sweepWindows();
+    sweep();
     EXPECT_EQ(2, snapshotCount);
 }
 
