@@ -14,6 +14,10 @@ void enumWindows(WindowCollector collect, std::intptr_t context);
 // unreadable caption leaves the buffer untouched.
 void getWindowText(WindowHandle window, char* buffer, int size);
 bool isWindowVisible(WindowHandle window);
+// True for a window the desktop composition keeps off the screen although it
+// counts as visible: a suspended app, a window on another virtual desktop.
+// False wherever that cannot be told.
+bool isWindowCloaked(WindowHandle window);
 // Leaves the class name NUL-terminated in buffer; returns 0 when it fails.
 int getClassName(WindowHandle window, char* buffer, int size);
 // WM_SYSCOMMAND / SC_CLOSE / 0 to the window, returning once it has been

@@ -24,6 +24,25 @@ void CALLBACK onCloseReply(HWND, UINT, ULONG_PTR token, LRESULT) {
     }
 }
 
+// DwmGetWindowAttribute, from dwmapi.dll, which is not a known DLL: loaded
+// from the system folder alone, never from beside the exe. Null where it is
+// missing (no composition, or a system that cannot restrict the search).
+using DwmGetWindowAttributeFunction = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+constexpr DWORD DWMWA_CLOAKED_ATTRIBUTE = 14;
+
+DwmGetWindowAttributeFunction dwmGetWindowAttribute() {
+    static bool loaded = false;
+    static DwmGetWindowAttributeFunction function = nullptr;
+    if (!loaded) {
+        loaded = true;
+        if (HMODULE dwm = LoadLibraryExA("dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+            function = reinterpret_cast<DwmGetWindowAttributeFunction>(
+                reinterpret_cast<void*>(GetProcAddress(dwm, "DwmGetWindowAttribute")));
+        }
+    }
+    return function;
+}
+
 }  // namespace
 
 void enumWindows(WindowCollector collect, std::intptr_t context) {
@@ -37,6 +56,14 @@ void getWindowText(WindowHandle window, char* buffer, int size) {
 
 bool isWindowVisible(WindowHandle window) {
     return IsWindowVisible(toWindow(window)) != FALSE;
+}
+
+bool isWindowCloaked(WindowHandle window) {
+    const DwmGetWindowAttributeFunction query = dwmGetWindowAttribute();
+    DWORD cloaked = 0;
+    return query != nullptr &&
+           SUCCEEDED(query(toWindow(window), DWMWA_CLOAKED_ATTRIBUTE, &cloaked, sizeof cloaked)) &&
+           cloaked != 0;
 }
 
 int getClassName(WindowHandle window, char* buffer, int size) {

@@ -42,6 +42,11 @@ std::int32_t collectWindow(WindowHandle window, std::intptr_t /*context*/) {
     if (normaliseText(windowClassName(window)) == "PROGMAN") {
         return 1;
     }
+    // Cloaked windows are nowhere on screen: suspended apps, windows on
+    // other virtual desktops. Alt+Tab and the taskbar leave them out too.
+    if (isWindowCloaked(window)) {
+        return 1;
+    }
     ++snapshotCount;
     snapshotTitles[snapshotCount] = std::move(caption);
     snapshotHandles[snapshotCount] = window;

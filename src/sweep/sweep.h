@@ -23,9 +23,10 @@ void continueSweep();
 void stopSweep();
 
 // The per-window step of the enumeration: keeps the window in the snapshot
-// when it has a caption, is visible and isn't the desktop ("PROGMAN"). The
-// context plays no part. Always returns 1 so the enumeration runs to its end;
-// once the snapshot is full, further windows are passed over unread.
+// when it has a caption, is visible, isn't the desktop ("PROGMAN") and isn't
+// cloaked. The context plays no part. Always returns 1 so the enumeration runs
+// to its end; once the snapshot is full, further windows are passed over
+// unread.
 std::int32_t collectWindow(WindowHandle window, std::intptr_t context);
 
 // The window's class name, empty when it can't be read.

@@ -245,6 +245,12 @@ bool startCloseCommand(WindowHandle window, CloseHandled handled, std::uintptr_t
     return true;
 }
 
+bool isWindowCloaked(WindowHandle window) {
+    query("cloaked", window);
+    const FakeWindow* found = findAlive(window);
+    return found && found->setup.cloaked;
+}
+
 bool isWindowHung(WindowHandle window) {
     const FakeWindow* found = findAlive(window);
     return found && found->setup.hung;

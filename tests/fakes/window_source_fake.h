@@ -19,6 +19,7 @@ constexpr int NEVER = -1;  // until release()
 struct Window {
     std::string caption;  // as the window holds it: may be long, may hold NULs
     bool visible = true;
+    bool cloaked = false;
     bool hung = false;  // not reading its messages
     std::string className = "Notepad";
     bool captionReadable = true;

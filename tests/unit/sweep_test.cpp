@@ -20,28 +20,31 @@ TEST_F(SweepTest, KeepsVisibleCaptionedWindowsThatAreNotTheDesktop) {
     const struct {
         std::string caption;
         bool visible;
+        bool cloaked;
         std::string className;
         bool classReadable;
         bool captionReadable;
         bool kept;
     } cases[] = {
-        {"Plain", true, "Notepad", true, true, true},
-        {"", true, "Notepad", true, true, false},
-        {"Hidden", false, "Notepad", true, true, false},
-        {"Program Manager", true, "PROGMAN", true, true, false},
-        {"Desk 2", true, "  pRoGmAn ", true, true, false},
-        {"Desk 3", true, "Progman", true, true, false},
-        {"Not desk", true, "\tPROGMAN", true, true, true},  // a tab is not a space
-        {"Not desk 2", true, "PROGMAN2", true, true, true},
-        {"No class", true, "PROGMAN", false, true, true},  // unreadable class reads as empty
-        {"Unreadable", true, "Notepad", true, false, false},
-        {"  Spaces kept  ", true, "Notepad", true, true, true},
+        {"Plain", true, false, "Notepad", true, true, true},
+        {"", true, false, "Notepad", true, true, false},
+        {"Hidden", false, false, "Notepad", true, true, false},
+        {"Program Manager", true, false, "PROGMAN", true, true, false},
+        {"Desk 2", true, false, "  pRoGmAn ", true, true, false},
+        {"Desk 3", true, false, "Progman", true, true, false},
+        {"Not desk", true, false, "\tPROGMAN", true, true, true},  // a tab is not a space
+        {"Not desk 2", true, false, "PROGMAN2", true, true, true},
+        {"No class", true, false, "PROGMAN", false, true, true},  // unreadable class reads as empty
+        {"Cloaked", true, true, "Notepad", true, true, false},    // another desktop's
+        {"Unreadable", true, false, "Notepad", true, false, false},
+        {"  Spaces kept  ", true, false, "Notepad", true, true, true},
     };
     std::vector<std::string> expected;
     for (const auto& c : cases) {
         fakewin::Window window;
         window.caption = c.caption;
         window.visible = c.visible;
+        window.cloaked = c.cloaked;
         window.className = c.className;
         window.classReadable = c.classReadable;
         window.captionReadable = c.captionReadable;
@@ -57,14 +60,14 @@ TEST_F(SweepTest, KeepsVisibleCaptionedWindowsThatAreNotTheDesktop) {
 }
 
 // The caption of every window, the visibility only of captioned ones, the
-// class only of visible captioned ones.
-TEST_F(SweepTest, ReadsCaptionThenVisibilityThenClass) {
+// class only of visible captioned ones, the cloaking only of those kept so far.
+TEST_F(SweepTest, ReadsCaptionThenVisibilityThenClassThenCloaking) {
     addWindow("");
     fakewin::window(addWindow("Hidden")).visible = false;
     addWindow("Shown");
     sweep();
-    const std::vector<std::string> expected = {"text 1", "text 2",    "visible 2",
-                                               "text 3", "visible 3", "class 3"};
+    const std::vector<std::string> expected = {"text 1",    "text 2",  "visible 2", "text 3",
+                                               "visible 3", "class 3", "cloaked 3"};
     EXPECT_EQ(expected, fakewin::queries());
 }
 
@@ -157,7 +160,7 @@ TEST_F(SweepTest, WindowsPastAFullSnapshotArePassedOver) {
     EXPECT_EQ("Window 1000", snapshotTitles[1000]);
     EXPECT_EQ(handles[999], snapshotHandles[1000]);
     EXPECT_EQ(Handles{handles[999]}, fakewin::closedWindows());
-    EXPECT_EQ(3000u, fakewin::queries().size());
+    EXPECT_EQ(4000u, fakewin::queries().size());
     EXPECT_EQ(1, collectWindow(handles[1050], 0));
     EXPECT_EQ(MAX_SNAPSHOT, snapshotCount);
 }
