@@ -1,6 +1,7 @@
 #include "fakes/files_fake.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <utility>
@@ -12,6 +13,12 @@ constexpr std::size_t NO_LIMIT = static_cast<std::size_t>(-1);
 struct StoredFile {
     std::string bytes;
     bool readOnly = false;
+    std::uint32_t attributes = 0;  // all but read-only
+};
+
+struct Refusal {
+    FileError error;
+    int times;  // ALWAYS for every one
 };
 
 struct OpenFile {
@@ -24,7 +31,7 @@ struct Store {
     std::map<std::string, StoredFile> files;
     std::map<FileHandle, OpenFile> open;
     FileHandle nextHandle = 100;
-    std::map<std::pair<std::string, FileOpenMode>, FileError> refusedOpens;
+    std::map<std::pair<std::string, FileOpenMode>, Refusal> refusedOpens;
     std::size_t readLimit = NO_LIMIT;
     std::size_t room = NO_LIMIT;          // bytes the files may still grow by
     std::size_t writeFaultAt = NO_LIMIT;  // the passing fault, until it has struck
@@ -157,8 +164,8 @@ std::vector<std::string> fileNames() {
     return names;
 }
 
-void refuseOpen(const std::string& name, FileOpenMode mode, FileError error) {
-    store.refusedOpens[{name, mode}] = error;
+void refuseOpen(const std::string& name, FileOpenMode mode, FileError error, int times) {
+    store.refusedOpens[{name, mode}] = Refusal{error, times};
 }
 
 void failReadsAfter(std::size_t bytes) {
@@ -219,8 +226,11 @@ FileHandle openFile(const std::string& name, FileOpenMode mode, FileError* error
     }
     const bool present = store.files.count(name) != 0;
     const auto refused = store.refusedOpens.find({name, mode});
-    if (refused != store.refusedOpens.end()) {
-        setError(error, refused->second);
+    if (refused != store.refusedOpens.end() && refused->second.times != 0) {
+        if (refused->second.times != fakefs::ALWAYS) {
+            --refused->second.times;
+        }
+        setError(error, refused->second.error);
         return INVALID_FILE;
     }
     if (!sharingAllows(name, mode)) {
@@ -242,8 +252,9 @@ FileHandle openFile(const std::string& name, FileOpenMode mode, FileError* error
         store.files[name] = StoredFile();
     }
     setError(error, FileError::None);
-    if (mode == FileOpenMode::CreateTemporary) {
+    if (mode == FileOpenMode::CreateTemporary || !present) {
         store.files[name].bytes.clear();
+        store.files[name].attributes |= ARCHIVE_ATTRIBUTE;
     }
     const FileHandle handle = store.nextHandle++;
     store.open[handle] = OpenFile{name, mode, 0};
@@ -272,6 +283,7 @@ bool writeFile(FileHandle handle, const char* data, std::size_t size, std::size_
     if (!operate("write " + std::to_string(size)) || file == nullptr || !writes(file->mode)) {
         return false;
     }
+    store.files[file->name].attributes |= ARCHIVE_ATTRIBUTE;
     std::string& bytes = store.files[file->name].bytes;
     const std::size_t overwritten =
         std::min(size, bytes.size() - std::min(file->position, bytes.size()));
@@ -332,6 +344,26 @@ bool fileExists(const std::string& name) {
 
 bool isReadOnlyFile(const std::string& name) {
     return operate("read-only " + name) && readOnly(name);
+}
+
+constexpr std::uint32_t READ_ONLY_ATTRIBUTE = 0x1;
+
+std::uint32_t fileAttributes(const std::string& name) {
+    const auto it = store.files.find(name);
+    if (!operate("attributes " + name) || it == store.files.end()) {
+        return NO_ATTRIBUTES;
+    }
+    return it->second.attributes | (it->second.readOnly ? READ_ONLY_ATTRIBUTE : 0);
+}
+
+bool setFileAttributes(const std::string& name, std::uint32_t attributes) {
+    const auto it = store.files.find(name);
+    if (!operate("set attributes " + name) || it == store.files.end()) {
+        return false;
+    }
+    it->second.readOnly = (attributes & READ_ONLY_ATTRIBUTE) != 0;
+    it->second.attributes = attributes & ~READ_ONLY_ATTRIBUTE;
+    return true;
 }
 
 namespace {

@@ -365,6 +365,9 @@ TEST_F(ListFileTest, ACrashAtAnyStepOrAFailedReplaceLeavesAWholeListForTheNextSt
          onlyTemporary, false},
         {"a lock let go within the retries", old, nullptr,
          [] { refuseRenames(FileError::InUse, 3); }, SaveResult::Saved, onlyList, true},
+        {"an open refused as in use twice", old, nullptr,
+         [] { fakefs::refuseOpen(FILE_NAME, FileOpenMode::Write, FileError::InUse, 2); },
+         SaveResult::Saved, onlyList, true},
         {"a lock that stays", old, nullptr, [] { refuseRenames(FileError::InUse); },
          SaveResult::ReplaceFailed, both, false},
         {"a replace failing for another cause", old, nullptr,
@@ -412,6 +415,16 @@ TEST_F(ListFileTest, ACrashAtAnyStepOrAFailedReplaceLeavesAWholeListForTheNextSt
             }
         }
     }
+}
+
+// A backup that cleared the archive bit (xcopy /M) takes the changed list next time.
+TEST_F(ListFileTest, ASavedListKeepsTheUsersAttributesAndIsMarkedForBackup) {
+    const std::uint32_t users = HIDDEN_ATTRIBUTE | SYSTEM_ATTRIBUTE | NOT_INDEXED_ATTRIBUTE;
+    fakefs::setFile(FILE_NAME, "old\r\n");
+    setFileAttributes(FILE_NAME, users);
+    setVarns({"new"});
+    EXPECT_EQ(SaveResult::Saved, saveVarnList());
+    EXPECT_EQ(users | ARCHIVE_ATTRIBUTE, fileAttributes(FILE_NAME));
 }
 
 TEST_F(ListFileTest, AFolderThatTakesNoNewFileIsWrittenInPlace) {
