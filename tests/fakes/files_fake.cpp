@@ -13,12 +13,7 @@ constexpr std::size_t NO_LIMIT = static_cast<std::size_t>(-1);
 struct StoredFile {
     std::string bytes;
     bool readOnly = false;
-    std::uint32_t attributes = 0;  // all but read-only
-};
-
-struct Refusal {
-    FileError error;
-    int times;  // ALWAYS for every one
+    std::uint32_t attributes = 0;  // the others
 };
 
 struct OpenFile {
@@ -31,7 +26,7 @@ struct Store {
     std::map<std::string, StoredFile> files;
     std::map<FileHandle, OpenFile> open;
     FileHandle nextHandle = 100;
-    std::map<std::pair<std::string, FileOpenMode>, Refusal> refusedOpens;
+    std::map<std::pair<std::string, FileOpenMode>, std::pair<FileError, int>> refusedOpens;
     std::size_t readLimit = NO_LIMIT;
     std::size_t room = NO_LIMIT;          // bytes the files may still grow by
     std::size_t writeFaultAt = NO_LIMIT;  // the passing fault, until it has struck
@@ -98,13 +93,19 @@ void setError(FileError* error, FileError value) {
     }
 }
 
-// A refused rename, while one is due; counts it.
-bool renameRefused(FileError* error) {
-    if (store.renamesRefused == 0) {
+// Whether a fault that strikes `times` more times (ALWAYS: each time) is due; counts it.
+bool strikes(int& times) {
+    if (times == 0) {
         return false;
     }
-    if (store.renamesRefused != fakefs::ALWAYS) {
-        --store.renamesRefused;
+    times -= times == fakefs::ALWAYS ? 0 : 1;
+    return true;
+}
+
+// A refused rename, while one is due.
+bool renameRefused(FileError* error) {
+    if (!strikes(store.renamesRefused)) {
+        return false;
     }
     setError(error, store.renameError);
     return true;
@@ -165,7 +166,7 @@ std::vector<std::string> fileNames() {
 }
 
 void refuseOpen(const std::string& name, FileOpenMode mode, FileError error, int times) {
-    store.refusedOpens[{name, mode}] = Refusal{error, times};
+    store.refusedOpens[{name, mode}] = {error, times};
 }
 
 void failReadsAfter(std::size_t bytes) {
@@ -226,11 +227,8 @@ FileHandle openFile(const std::string& name, FileOpenMode mode, FileError* error
     }
     const bool present = store.files.count(name) != 0;
     const auto refused = store.refusedOpens.find({name, mode});
-    if (refused != store.refusedOpens.end() && refused->second.times != 0) {
-        if (refused->second.times != fakefs::ALWAYS) {
-            --refused->second.times;
-        }
-        setError(error, refused->second.error);
+    if (refused != store.refusedOpens.end() && strikes(refused->second.second)) {
+        setError(error, refused->second.first);
         return INVALID_FILE;
     }
     if (!sharingAllows(name, mode)) {
@@ -283,7 +281,6 @@ bool writeFile(FileHandle handle, const char* data, std::size_t size, std::size_
     if (!operate("write " + std::to_string(size)) || file == nullptr || !writes(file->mode)) {
         return false;
     }
-    store.files[file->name].attributes |= ARCHIVE_ATTRIBUTE;
     std::string& bytes = store.files[file->name].bytes;
     const std::size_t overwritten =
         std::min(size, bytes.size() - std::min(file->position, bytes.size()));
@@ -346,24 +343,19 @@ bool isReadOnlyFile(const std::string& name) {
     return operate("read-only " + name) && readOnly(name);
 }
 
-constexpr std::uint32_t READ_ONLY_ATTRIBUTE = 0x1;
-
 std::uint32_t fileAttributes(const std::string& name) {
     const auto it = store.files.find(name);
-    if (!operate("attributes " + name) || it == store.files.end()) {
-        return NO_ATTRIBUTES;
-    }
-    return it->second.attributes | (it->second.readOnly ? READ_ONLY_ATTRIBUTE : 0);
+    return operate("attributes " + name) && it != store.files.end() ? it->second.attributes
+                                                                    : NO_ATTRIBUTES;
 }
 
 bool setFileAttributes(const std::string& name, std::uint32_t attributes) {
     const auto it = store.files.find(name);
-    if (!operate("set attributes " + name) || it == store.files.end()) {
-        return false;
+    const bool set = operate("set attributes " + name) && it != store.files.end();
+    if (set) {
+        it->second.attributes = attributes;
     }
-    it->second.readOnly = (attributes & READ_ONLY_ATTRIBUTE) != 0;
-    it->second.attributes = attributes & ~READ_ONLY_ATTRIBUTE;
-    return true;
+    return set;
 }
 
 namespace {

@@ -2,7 +2,7 @@
 // Control of the in-memory file store behind platform/files.h in native tests.
 // Opens follow Windows' rules closely enough for the list file: access against
 // the read-only attribute, sharing between open handles, creation modes. As on
-// Windows, a file that is made or written is marked for backup (archive).
+// Windows, a file that is made is marked for backup (archive).
 #include <cstddef>
 #include <string>
 #include <vector>

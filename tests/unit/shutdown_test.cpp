@@ -64,7 +64,6 @@ const FailureCase FAILURES[] = {
      "it is Unicode text with characters that Windows' ANSI code page lacks, so it is kept as it "
      "was"},
     {"disk full", [] { fakefs::diskFullAfter(2); }, "writing failed; the disk may be full"},
-    // Windows refuses a rename over a file another program has open so.
     {"replace denied", [] { fakefs::refuseRenames(FileError::AccessDenied); },
      "the new list could not be put in place of the old one, and is left in brimlock.ini.tmp: "
      "access was denied, by another program that has the file open, by the permissions of the "
