@@ -21,18 +21,26 @@ void rememberFocus(HWND dialog, HWND* place) {
     }
 }
 
-// The first control that Tab reaches, its text selected as the dialog manager
-// does it, so that typing replaces it. With no tab stop the system's own
-// dialog handling decides (the dialog or its first control).
+// The first control that Tab reaches: the first child, in creation order,
+// that is visible, enabled and a tab stop.
+HWND firstTabStop(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+// Through the dialog manager, which selects an edit box's text, so that
+// typing replaces it, and moves the default button's border with the focus.
+// With no tab stop the system's own dialog handling decides (the dialog or
+// its first control).
 void focusFirstTabStop(HWND dialog) {
-    HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
-    if (!isLiveChild(dialog, first) || !(GetWindowLongA(first, GWL_STYLE) & WS_TABSTOP)) {
-        return;
+    if (HWND first = firstTabStop(dialog)) {
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
     }
-    if (SendMessageA(first, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
-        SendMessageA(first, EM_SETSEL, 0, -1);
-    }
-    SetFocus(first);
 }
 
 void onActivated(HWND dialog, HWND place) {

@@ -65,6 +65,7 @@ void setSessionEndHandler(SessionEndHandler handler);
 // The window-level calls the main window needs beside the services above.
 void setTimer(WindowHandle window, unsigned id, unsigned periodMs);
 void killTimer(WindowHandle window, unsigned id);
-// GetModuleHandleA(moduleName), LoadIconA(module, iconName), WM_SETICON/ICON_BIG.
+// GetModuleHandleA(moduleName), LoadIconA(module, iconName), WM_SETICON/ICON_BIG;
+// the icon of the program's own exe where that module or icon is missing.
 void setBigIconFromModule(WindowHandle window, const std::string& moduleName,
                           const std::string& iconName);
