@@ -33,14 +33,31 @@ HWND firstTabStop(HWND dialog) {
     return nullptr;
 }
 
-// Through the dialog manager, which selects an edit box's text, so that
-// typing replaces it, and moves the default button's border with the focus.
-// With no tab stop the system's own dialog handling decides (the dialog or
-// its first control).
+bool hasDefaultButton(HWND dialog) {
+    const LRESULT defaultId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
+    return HIWORD(defaultId) == DC_HASDEFID && GetDlgItem(dialog, LOWORD(defaultId));
+}
+
+// The first tab stop gets the focus, its text selected as the dialog manager
+// does it, so that typing replaces it. In a dialog with a default button the
+// dialog manager itself moves it (WM_NEXTDLGCTL), and the default border
+// follows the focus; in one without (the main window) it would make a
+// focused push button the default, which Enter would then press. With no tab
+// stop the system's own dialog handling decides (the dialog or its first
+// control).
 void focusFirstTabStop(HWND dialog) {
-    if (HWND first = firstTabStop(dialog)) {
-        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    HWND first = firstTabStop(dialog);
+    if (!first) {
+        return;
     }
+    if (hasDefaultButton(dialog)) {
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+        return;
+    }
+    if (SendMessageA(first, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageA(first, EM_SETSEL, 0, -1);
+    }
+    SetFocus(first);
 }
 
 void onActivated(HWND dialog, HWND place) {
