@@ -1,7 +1,6 @@
 #include "fakes/files_fake.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <map>
 #include <utility>

@@ -112,8 +112,7 @@ TEST_F(RemoveEditTest, AnEditReplacesTheSelectedEntryEvenWhenTheListChangedUnder
     }
 }
 
-// Under code page 932 a lone lead byte at a text's end comes back from a
-// Unicode list box as another character: "ab" 0x82 as "ab" 0x81 0x45.
+// Code page 932: a Unicode list box gives "ab" 0x82 back as "ab" 0x81 0x45.
 TEST_F(RemoveEditTest, AVarnWhoseBytesDoNotComeBackFromTheListBoxCanBeEditedAndRemoved) {
     fakeui::setListBoxTextRoundTrip([](const std::string& text) {
         return !text.empty() && text.back() == '\x82' ? text.substr(0, text.size() - 1) + "\x81\x45"
