@@ -37,12 +37,21 @@ const char* failureCause(SaveResult result) {
     return "";
 }
 
-// Why the open or the rename named above failed, where Windows said.
-const char* errorCause(FileError error) {
+bool isRename(SaveResult result) {
+    return result == SaveResult::ReplaceFailed || result == SaveResult::TemporaryNotRenamed;
+}
+
+// Why the open or the rename named above failed, where Windows said. Windows
+// refuses a rename over a file that another program has open as access denied.
+const char* errorCause(SaveResult result, FileError error) {
     switch (error) {
         case FileError::AccessDenied:
-            return ": access was denied, by the permissions of the file or its folder, or by "
-                   "Windows' Controlled folder access";
+            return isRename(result)
+                       ? ": access was denied, by another program that has the file open, by the "
+                         "permissions of the file or its folder, or by Windows' Controlled folder "
+                         "access"
+                       : ": access was denied, by the permissions of the file or its folder, or by "
+                         "Windows' Controlled folder access";
         case FileError::InUse:
             return ": another program is using it";
         case FileError::None:
@@ -56,7 +65,7 @@ const char* errorCause(FileError error) {
 
 std::string saveFailureMessage(SaveResult result, FileError error) {
     return std::string("The list of varns could not be saved to ") + LIST_FILE_NAME + ": " +
-           failureCause(result) + errorCause(error) +
+           failureCause(result) + errorCause(result, error) +
            ".\n\nRetry saves again. Cancel ends Brimlock without saving, and the varns added, "
            "edited or removed since it started are lost.";
 }

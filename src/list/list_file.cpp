@@ -1,5 +1,6 @@
 #include "list/list_file.h"
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -87,6 +88,45 @@ std::size_t writtenSize() {
     return size;
 }
 
+// A virus scanner, the search indexer or a sync client may hold a file for a
+// moment, often just after it was written: an open or a rename they refuse is
+// tried again for about a second in all. Windows refuses a rename over a file
+// another program holds open as access denied, so for a rename that counts as
+// held too; for an open it means the permissions, which do not pass.
+constexpr unsigned RETRY_PAUSES_MS[] = {50, 100, 150, 200, 250, 250};
+
+template <typename Attempt>
+bool tryWhileHeld(Attempt attempt, bool deniedMeansHeld, FileError* error) {
+    for (const unsigned pause : RETRY_PAUSES_MS) {
+        if (attempt(error)) {
+            return true;
+        }
+        const bool held =
+            *error == FileError::InUse || (deniedMeansHeld && *error == FileError::AccessDenied);
+        if (!held) {
+            return false;
+        }
+        pauseMilliseconds(pause);
+    }
+    return attempt(error);
+}
+
+FileHandle openUnlessHeld(const char* name, FileOpenMode mode, FileError* error) {
+    FileHandle file = INVALID_FILE;
+    tryWhileHeld(
+        [&](FileError* e) {
+            file = openFile(name, mode, e);
+            return file != INVALID_FILE;
+        },
+        false, error);
+    return file;
+}
+
+template <typename Rename>
+bool renameUnlessHeld(Rename rename, FileError* error) {
+    return tryWhileHeld(rename, true, error);
+}
+
 // The way left in a folder that takes no new file. The old bytes are read
 // first and put back when anything fails: overwriting bytes the file already
 // has needs no room, so that works even on a full disk. The file is cut only
@@ -115,30 +155,29 @@ SaveResult writeInPlace(FileHandle listFile) {
 // tried again; one that cannot be deleted either (read-only, held open by
 // another program) stays, and the save gives up.
 FileHandle openTemporaryFile(FileError* error) {
-    FileHandle file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, error);
+    FileHandle file = openUnlessHeld(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, error);
     if (file == INVALID_FILE && fileExists(TEMPORARY_FILE_NAME) &&
         deleteFile(TEMPORARY_FILE_NAME)) {
-        file = openFile(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, error);
+        file = openUnlessHeld(TEMPORARY_FILE_NAME, FileOpenMode::CreateTemporary, error);
     }
     return file;
 }
 
-// A virus scanner, the search indexer or a sync client may hold a file for a
-// moment; a rename they refuse is tried again for about a second in all.
-constexpr unsigned RETRY_PAUSES_MS[] = {50, 100, 150, 200, 250, 250};
-
-template <typename Rename>
-bool renameWithRetries(Rename rename, FileError* error) {
-    for (const unsigned pause : RETRY_PAUSES_MS) {
-        if (rename(error)) {
-            return true;
-        }
-        if (*error != FileError::AccessDenied && *error != FileError::InUse) {
-            return false;
-        }
-        pauseMilliseconds(pause);
+// What a user sets on a file stays with the list file: hidden, system, not
+// indexed (read-only never gets here). A changed list is marked for backup,
+// even where the old file was not: a backup that clears the archive bit of
+// what it took (xcopy /M, robocopy /M) would skip it otherwise.
+void markLikeListFile() {
+    constexpr std::uint32_t USERS = HIDDEN_ATTRIBUTE | SYSTEM_ATTRIBUTE | NOT_INDEXED_ATTRIBUTE;
+    const std::uint32_t old = fileAttributes(LIST_FILE_NAME);
+    const std::uint32_t own = fileAttributes(TEMPORARY_FILE_NAME);
+    if (old == NO_ATTRIBUTES || own == NO_ATTRIBUTES) {
+        return;
     }
-    return rename(error);
+    const std::uint32_t wanted = (old & USERS) | ARCHIVE_ATTRIBUTE;
+    if ((own & (USERS | ARCHIVE_ATTRIBUTE)) != wanted) {
+        setFileAttributes(TEMPORARY_FILE_NAME, wanted);
+    }
 }
 
 // A save that died while the list file was replaced, or a replace that failed
@@ -149,7 +188,7 @@ bool recoverTemporaryFile(FileError* error) {
     if (fileExists(LIST_FILE_NAME) || !fileExists(TEMPORARY_FILE_NAME)) {
         return true;
     }
-    return renameWithRetries(
+    return renameUnlessHeld(
         [](FileError* e) { return renameFile(TEMPORARY_FILE_NAME, LIST_FILE_NAME, e); }, error);
 }
 
@@ -209,7 +248,7 @@ SaveResult saveVarnList(FileError* error) {
     // meanwhile; failing to open it (locked) leaves it as it was. Made empty
     // when it is missing, so that it exists for as long as brimlock.ini.tmp
     // may be half written.
-    FileHandle listFile = openFile(LIST_FILE_NAME, FileOpenMode::Write, error);
+    FileHandle listFile = openUnlessHeld(LIST_FILE_NAME, FileOpenMode::Write, error);
     if (listFile == INVALID_FILE) {
         // Missing still: the folder takes no file (the load could not make one).
         return fileExists(LIST_FILE_NAME) ? SaveResult::CannotOpen : SaveResult::CannotCreate;
@@ -235,7 +274,8 @@ SaveResult saveVarnList(FileError* error) {
         deleteFile(TEMPORARY_FILE_NAME);  // half written; brimlock.ini holds the old list
         return SaveResult::WriteFailed;
     }
-    if (!renameWithRetries(
+    markLikeListFile();
+    if (!renameUnlessHeld(
             [](FileError* e) { return replaceFile(TEMPORARY_FILE_NAME, LIST_FILE_NAME, e); },
             error)) {
         // Kept: where the replace failed half way it is the only whole copy,

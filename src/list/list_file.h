@@ -42,9 +42,10 @@ enum class SaveResult {
 // otherwise a missing file is created empty. Reads it as readEntries does.
 void loadVarnList();
 // Writes entries 1 to varnCount: into brimlock.ini.tmp, flushed, then renamed
-// over the list file, tried again for about a second while another program
-// holds either file. brimlock.ini.tmp is deleted only where brimlock.ini still
-// holds a whole list. In place only in a folder that takes no new file, where
-// a failure puts the old bytes back. *error (when given) says why an open or
-// a rename failed.
+// over the list file, which then keeps its hidden, system and not-indexed
+// attributes and has the archive attribute. Each open and rename is tried
+// again for about a second while another program holds the file.
+// brimlock.ini.tmp is deleted only where brimlock.ini still holds a whole list. In place only in a
+// folder that takes no new file, where a failure puts the old bytes back. *error (when given) says
+// why an open or a rename failed.
 SaveResult saveVarnList(FileError* error = nullptr);

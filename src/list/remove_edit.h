@@ -1,6 +1,7 @@
 #pragma once
 // Removing and editing the varn selected in the main list box. The row is
-// known by its text, not its place: the list box orders its rows itself.
+// known by the entry number it holds, not its place: the list box orders its
+// rows itself. The varn is then found by its exact bytes.
 #include <cstdint>
 
 #include "platform/handles.h"

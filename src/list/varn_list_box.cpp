@@ -9,7 +9,7 @@ void refreshVarnListBox(WindowHandle mainWindow) {
     setControlRedraw(mainWindow, IDC_VARN_LIST, false);
     listBoxReset(mainWindow, IDC_VARN_LIST);
     for (int i = 1; i <= varnCount; ++i) {
-        listBoxAdd(mainWindow, IDC_VARN_LIST, varnList[i]);
+        listBoxAdd(mainWindow, IDC_VARN_LIST, varnList[i], i);
     }
     setControlRedraw(mainWindow, IDC_VARN_LIST, true);
 }

@@ -42,13 +42,22 @@ void closeFile(FileHandle file);
 
 bool fileExists(const std::string& name);
 bool isReadOnlyFile(const std::string& name);
+
+// File attributes, with Windows' values.
+constexpr std::uint32_t HIDDEN_ATTRIBUTE = 0x2;
+constexpr std::uint32_t SYSTEM_ATTRIBUTE = 0x4;
+constexpr std::uint32_t ARCHIVE_ATTRIBUTE = 0x20;  // changed since the last backup
+constexpr std::uint32_t NOT_INDEXED_ATTRIBUTE = 0x2000;
+constexpr std::uint32_t NO_ATTRIBUTES = 0xFFFFFFFF;  // the file is missing
+std::uint32_t fileAttributes(const std::string& name);
+bool setFileAttributes(const std::string& name, std::uint32_t attributes);
+
 // Puts `from` in place of the existing file `to` in one step, a rename that
 // replaces it (MoveFileExA, written through): at every instant `to` holds the
-// one file or the other. `from` first takes the attributes that a user sets
-// on a file (hidden, system, archive, not indexed) from `to`; its security is
-// its own, which the folder gave it when it was made. On failure neither file
-// is changed, short of a file system that replaces in two steps and fails
-// between them: `to` may then be gone, with `from` still in place.
+// one file or the other. `from` keeps its own attributes and security, which
+// the folder gave it when it was made. On failure neither file is changed,
+// short of a file system that replaces in two steps and fails between them:
+// `to` may then be gone, with `from` still in place.
 bool replaceFile(const std::string& from, const std::string& to, FileError* error = nullptr);
 // Renames `from` to `to`, which must not exist (MoveFileExA, written through).
 bool renameFile(const std::string& from, const std::string& to, FileError* error = nullptr);

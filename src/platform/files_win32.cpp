@@ -13,10 +13,12 @@ HANDLE toHandle(FileHandle file) {
 // WriteFile and ReadFile take 32-bit counts.
 constexpr std::size_t MAX_CHUNK = 1 << 20;
 
-// The attributes a replaced list file keeps: those a user sets on a file.
-// Read-only is not among them: a read-only list file is never replaced.
-constexpr DWORD KEPT_ATTRIBUTES = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
-                                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_SYSTEM;
+static_assert(HIDDEN_ATTRIBUTE == FILE_ATTRIBUTE_HIDDEN &&
+                  SYSTEM_ATTRIBUTE == FILE_ATTRIBUTE_SYSTEM &&
+                  ARCHIVE_ATTRIBUTE == FILE_ATTRIBUTE_ARCHIVE &&
+                  NOT_INDEXED_ATTRIBUTE == FILE_ATTRIBUTE_NOT_CONTENT_INDEXED &&
+                  NO_ATTRIBUTES == INVALID_FILE_ATTRIBUTES,
+              "the portable attribute values are Windows' own");
 
 FileError errorFrom(DWORD code) {
     switch (code) {
@@ -127,18 +129,19 @@ bool isReadOnlyFile(const std::string& name) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+std::uint32_t fileAttributes(const std::string& name) {
+    return GetFileAttributesA(name.c_str());
+}
+
+bool setFileAttributes(const std::string& name, std::uint32_t attributes) {
+    return SetFileAttributesA(name.c_str(), attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL) !=
+           FALSE;
+}
+
 // One rename, never ReplaceFileA: that moves the old file aside before it
 // renames the new one, and a process that dies between the two leaves no list
-// file. The attributes go on the new file first, so that they come with it.
+// file.
 bool replaceFile(const std::string& from, const std::string& to, FileError* error) {
-    const DWORD attributes = GetFileAttributesA(to.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES) {
-        const DWORD kept = attributes & KEPT_ATTRIBUTES;
-        const DWORD own = GetFileAttributesA(from.c_str());
-        if (own != INVALID_FILE_ATTRIBUTES && (own & KEPT_ATTRIBUTES) != kept) {
-            SetFileAttributesA(from.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
-        }
-    }
     return move(from, to, MOVEFILE_REPLACE_EXISTING, error);
 }
 

@@ -34,6 +34,14 @@ HWND controlOf(WindowHandle dialog, int id) {
     return GetDlgItem(toWindow(dialog), id);
 }
 
+void addRow(HWND listBox, const std::string& text, std::intptr_t itemData) {
+    const LRESULT row =
+        SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (row >= 0 && itemData != 0) {
+        SendMessageA(listBox, LB_SETITEMDATA, static_cast<WPARAM>(row), itemData);
+    }
+}
+
 // Row 1 onwards, up to the first empty row (or one that starts with a NUL
 // byte) or the end of the list; slot 0 is unused.
 void fillListBox(HWND listBox, const std::vector<std::string>& rows) {
@@ -41,7 +49,7 @@ void fillListBox(HWND listBox, const std::vector<std::string>& rows) {
         if (rows[row].empty() || rows[row][0] == '\0') {
             break;
         }
-        SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(rows[row].c_str()));
+        addRow(listBox, rows[row], static_cast<std::intptr_t>(row));
     }
 }
 
@@ -100,8 +108,8 @@ std::string getControlText(WindowHandle dialog, int id) {
     return text;
 }
 
-void listBoxAdd(WindowHandle dialog, int id, const std::string& text) {
-    SendMessageA(controlOf(dialog, id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+void listBoxAdd(WindowHandle dialog, int id, const std::string& text, std::intptr_t itemData) {
+    addRow(controlOf(dialog, id), text, itemData);
 }
 
 void listBoxReset(WindowHandle dialog, int id) {
@@ -136,4 +144,14 @@ std::string listBoxSelectedText(WindowHandle dialog, int id) {
                                      reinterpret_cast<LPARAM>(&text[0]));
     text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
     return text;
+}
+
+std::intptr_t listBoxSelectedData(WindowHandle dialog, int id) {
+    HWND listBox = controlOf(dialog, id);
+    const LRESULT row = SendMessageA(listBox, LB_GETCURSEL, 0, 0);
+    if (row == LB_ERR) {
+        return 0;
+    }
+    const LRESULT data = SendMessageA(listBox, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
+    return data == LB_ERR ? 0 : static_cast<std::intptr_t>(data);
 }

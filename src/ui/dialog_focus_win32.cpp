@@ -21,12 +21,37 @@ void rememberFocus(HWND dialog, HWND* place) {
     }
 }
 
-// The first control that Tab reaches, its text selected as the dialog manager
-// does it, so that typing replaces it. With no tab stop the system's own
-// dialog handling decides (the dialog or its first control).
+// The first control that Tab reaches: the first child, in creation order,
+// that is visible, enabled and a tab stop.
+HWND firstTabStop(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+bool hasDefaultButton(HWND dialog) {
+    const LRESULT defaultId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
+    return HIWORD(defaultId) == DC_HASDEFID && GetDlgItem(dialog, LOWORD(defaultId));
+}
+
+// The first tab stop gets the focus, its text selected as the dialog manager
+// does it, so that typing replaces it. In a dialog with a default button the
+// dialog manager itself moves it (WM_NEXTDLGCTL), and the default border
+// follows the focus; in one without (the main window) it would make a
+// focused push button the default, which Enter would then press. With no tab
+// stop the system's own dialog handling decides (the dialog or its first
+// control).
 void focusFirstTabStop(HWND dialog) {
-    HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
-    if (!isLiveChild(dialog, first) || !(GetWindowLongA(first, GWL_STYLE) & WS_TABSTOP)) {
+    HWND first = firstTabStop(dialog);
+    if (!first) {
+        return;
+    }
+    if (hasDefaultButton(dialog)) {
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
         return;
     }
     if (SendMessageA(first, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {

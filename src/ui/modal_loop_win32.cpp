@@ -57,9 +57,11 @@ HWND startModalRun(HWND dialog, DialogHandler handler, std::int32_t* resultSlot)
     ShowWindow(dialog, showCommand);
     // Windows replaces a program's first SW_SHOW of a top-level window with
     // the show state its starter asked for (STARTUPINFO), such as a shortcut
-    // set to run minimised or maximised. A dialog asked to show as it was
-    // made comes up restored all the same, where newDialog put it.
-    if (showCommand == SW_SHOW && (IsIconic(dialog) || IsZoomed(dialog))) {
+    // set to run minimised or maximised, or a script's hidden start. A dialog
+    // asked to show as it was made comes up visible and restored all the
+    // same, where newDialog put it.
+    if (showCommand == SW_SHOW &&
+        (!IsWindowVisible(dialog) || IsIconic(dialog) || IsZoomed(dialog))) {
         ShowWindow(dialog, SW_RESTORE);
     }
     return owner;

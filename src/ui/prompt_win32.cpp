@@ -52,10 +52,10 @@ INT_PTR CALLBACK promptProcedure(HWND prompt, UINT message, WPARAM wParam, LPARA
             if (run->x >= 0 && run->y >= 0) {
                 SetWindowPos(prompt, nullptr, run->x, run->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
             }
-            HWND edit = GetDlgItem(prompt, ID_PROMPT_EDIT);
-            SetFocus(edit);
-            SendMessageA(edit, EM_SETSEL, 0, -1);
-            return TRUE;
+            // Its text selected, so that typing replaces it.
+            SendMessageA(prompt, WM_NEXTDLGCTL,
+                         reinterpret_cast<WPARAM>(GetDlgItem(prompt, ID_PROMPT_EDIT)), TRUE);
+            return FALSE;
         }
         case WM_COMMAND: {
             if (LOWORD(wParam) == IDOK) {

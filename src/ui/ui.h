@@ -19,7 +19,8 @@ enum class ControlKind { PushButton, Label, TextBox, ListBox };
 WindowHandle newDialog(WindowHandle parent, const std::string& caption, int x, int y, int width,
                        int height, std::uint32_t style, std::uint32_t extendedStyle);
 // Style 0 means the kind's default. rows (list box only, may be null) is a list
-// numbered from 1, slot 0 unused; filling stops at the first empty row.
+// numbered from 1, slot 0 unused; filling stops at the first empty row. Each
+// row holds its number in rows as its item data.
 void addControl(WindowHandle dialog, ControlKind kind, int id, const std::string& text, int x,
                 int y, int width, int height, std::uint32_t style, std::uint32_t extendedStyle,
                 DialogHandler handler, const std::vector<std::string>* rows);
@@ -31,10 +32,15 @@ void endDialog(WindowHandle dialog, std::int32_t result);
 
 void setControlText(WindowHandle dialog, int id, const std::string& text);
 std::string getControlText(WindowHandle dialog, int id);
-void listBoxAdd(WindowHandle dialog, int id, const std::string& text);
+// itemData goes with the row (LB_SETITEMDATA); a row added any other way,
+// such as by another program, holds 0.
+void listBoxAdd(WindowHandle dialog, int id, const std::string& text, std::intptr_t itemData = 0);
 void listBoxReset(WindowHandle dialog, int id);
-// The empty text when no row is selected.
+// The empty text when no row is selected. A list box holds Unicode text: bytes
+// that are no text in the ANSI code page do not come back the same.
 std::string listBoxSelectedText(WindowHandle dialog, int id);
+// The selected row's item data; 0 when no row is selected.
+std::intptr_t listBoxSelectedData(WindowHandle dialog, int id);
 // Off (WM_SETREDRAW FALSE) lets many rows go into a visible list box without a
 // repaint for each; on (WM_SETREDRAW TRUE) repaints the control once, so that
 // what changed meanwhile shows. Every off needs its on.
@@ -59,6 +65,7 @@ void setSessionEndHandler(SessionEndHandler handler);
 // The window-level calls the main window needs beside the services above.
 void setTimer(WindowHandle window, unsigned id, unsigned periodMs);
 void killTimer(WindowHandle window, unsigned id);
-// GetModuleHandleA(moduleName), LoadIconA(module, iconName), WM_SETICON/ICON_BIG.
+// GetModuleHandleA(moduleName), LoadIconA(module, iconName), WM_SETICON/ICON_BIG;
+// the icon of the program's own exe where that module or icon is missing.
 void setBigIconFromModule(WindowHandle window, const std::string& moduleName,
                           const std::string& iconName);

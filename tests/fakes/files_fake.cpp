@@ -12,6 +12,7 @@ constexpr std::size_t NO_LIMIT = static_cast<std::size_t>(-1);
 struct StoredFile {
     std::string bytes;
     bool readOnly = false;
+    std::uint32_t attributes = 0;  // the others
 };
 
 struct OpenFile {
@@ -24,7 +25,7 @@ struct Store {
     std::map<std::string, StoredFile> files;
     std::map<FileHandle, OpenFile> open;
     FileHandle nextHandle = 100;
-    std::map<std::pair<std::string, FileOpenMode>, FileError> refusedOpens;
+    std::map<std::pair<std::string, FileOpenMode>, std::pair<FileError, int>> refusedOpens;
     std::size_t readLimit = NO_LIMIT;
     std::size_t room = NO_LIMIT;          // bytes the files may still grow by
     std::size_t writeFaultAt = NO_LIMIT;  // the passing fault, until it has struck
@@ -91,13 +92,19 @@ void setError(FileError* error, FileError value) {
     }
 }
 
-// A refused rename, while one is due; counts it.
-bool renameRefused(FileError* error) {
-    if (store.renamesRefused == 0) {
+// Whether a fault that strikes `times` more times (ALWAYS: each time) is due; counts it.
+bool strikes(int& times) {
+    if (times == 0) {
         return false;
     }
-    if (store.renamesRefused != fakefs::ALWAYS) {
-        --store.renamesRefused;
+    times -= times == fakefs::ALWAYS ? 0 : 1;
+    return true;
+}
+
+// A refused rename, while one is due.
+bool renameRefused(FileError* error) {
+    if (!strikes(store.renamesRefused)) {
+        return false;
     }
     setError(error, store.renameError);
     return true;
@@ -157,8 +164,8 @@ std::vector<std::string> fileNames() {
     return names;
 }
 
-void refuseOpen(const std::string& name, FileOpenMode mode, FileError error) {
-    store.refusedOpens[{name, mode}] = error;
+void refuseOpen(const std::string& name, FileOpenMode mode, FileError error, int times) {
+    store.refusedOpens[{name, mode}] = {error, times};
 }
 
 void failReadsAfter(std::size_t bytes) {
@@ -219,8 +226,8 @@ FileHandle openFile(const std::string& name, FileOpenMode mode, FileError* error
     }
     const bool present = store.files.count(name) != 0;
     const auto refused = store.refusedOpens.find({name, mode});
-    if (refused != store.refusedOpens.end()) {
-        setError(error, refused->second);
+    if (refused != store.refusedOpens.end() && strikes(refused->second.second)) {
+        setError(error, refused->second.first);
         return INVALID_FILE;
     }
     if (!sharingAllows(name, mode)) {
@@ -242,8 +249,9 @@ FileHandle openFile(const std::string& name, FileOpenMode mode, FileError* error
         store.files[name] = StoredFile();
     }
     setError(error, FileError::None);
-    if (mode == FileOpenMode::CreateTemporary) {
+    if (mode == FileOpenMode::CreateTemporary || !present) {
         store.files[name].bytes.clear();
+        store.files[name].attributes |= ARCHIVE_ATTRIBUTE;
     }
     const FileHandle handle = store.nextHandle++;
     store.open[handle] = OpenFile{name, mode, 0};
@@ -332,6 +340,21 @@ bool fileExists(const std::string& name) {
 
 bool isReadOnlyFile(const std::string& name) {
     return operate("read-only " + name) && readOnly(name);
+}
+
+std::uint32_t fileAttributes(const std::string& name) {
+    const auto it = store.files.find(name);
+    return operate("attributes " + name) && it != store.files.end() ? it->second.attributes
+                                                                    : NO_ATTRIBUTES;
+}
+
+bool setFileAttributes(const std::string& name, std::uint32_t attributes) {
+    const auto it = store.files.find(name);
+    const bool set = operate("set attributes " + name) && it != store.files.end();
+    if (set) {
+        it->second.attributes = attributes;
+    }
+    return set;
 }
 
 namespace {

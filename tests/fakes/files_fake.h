@@ -1,7 +1,8 @@
 #pragma once
 // Control of the in-memory file store behind platform/files.h in native tests.
 // Opens follow Windows' rules closely enough for the list file: access against
-// the read-only attribute, sharing between open handles, creation modes.
+// the read-only attribute, sharing between open handles, creation modes. As on
+// Windows, a file that is made is marked for backup (archive).
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -18,8 +19,10 @@ void setReadOnly(const std::string& name, bool readOnly);
 std::vector<std::string> fileNames();
 
 // Faults, each lasting until reset() or restart() unless said otherwise.
-// The open fails with this error (a sharing violation unless said).
-void refuseOpen(const std::string& name, FileOpenMode mode, FileError error = FileError::InUse);
+constexpr int ALWAYS = -1;
+// The next `times` opens fail with this error (a sharing violation unless said).
+void refuseOpen(const std::string& name, FileOpenMode mode, FileError error = FileError::InUse,
+                int times = ALWAYS);
 void failReadsAfter(std::size_t bytes);  // reads fail once this many bytes were read
 // The disk has room for this many more bytes: a write that would grow the
 // files past that stops there and fails. Overwriting bytes a file already has
@@ -32,7 +35,6 @@ void failFlushes();
 void failCuts();
 void refuseNewFiles();  // the folder takes no new file: creating one is access denied
 // The next `times` replaces and renames fail with this error and change nothing.
-constexpr int ALWAYS = -1;
 void refuseRenames(FileError error, int times = ALWAYS);
 // The next replace fails half way, as one that is not a single step can: the
 // file it replaces is gone, the new one keeps its own name.

@@ -92,6 +92,10 @@ bool closeByUser(WindowHandle dialog) {
     return true;
 }
 
+void setListBoxTextRoundTrip(std::function<std::string(const std::string&)> roundTrip) {
+    state.listBoxTextRoundTrip = std::move(roundTrip);
+}
+
 bool selectRow(WindowHandle dialog, int id, int row) {
     Control* listBox = liveListBox(dialog, id);
     if (listBox == nullptr || row < 0 || row >= static_cast<int>(listBox->rows.size())) {

@@ -81,12 +81,14 @@ bool sortsBefore(const std::string& a, const std::string& b) {
                                         [](char x, char y) { return foldCase(x) < foldCase(y); });
 }
 
-void addRow(fakeui::Control& listBox, const std::string& text) {
+void addRow(fakeui::Control& listBox, const std::string& given, std::intptr_t itemData) {
+    const std::string text = state.listBoxTextRoundTrip ? state.listBoxTextRoundTrip(given) : given;
     auto place = listBox.rows.end();
     if ((listBox.resolvedStyle & LBS_SORT) != 0) {
         place = std::upper_bound(listBox.rows.begin(), listBox.rows.end(), text, sortsBefore);
     }
     const int index = static_cast<int>(place - listBox.rows.begin());
+    listBox.rowData.insert(listBox.rowData.begin() + index, itemData);
     listBox.rows.insert(place, text);
     // The selection stays on its row when a row goes in before it.
     if (listBox.selectedRow >= index) {
@@ -195,7 +197,7 @@ void addControl(WindowHandle dialog, ControlKind kind, int id, const std::string
             if (entry.empty() || entry[0] == '\0') {
                 break;
             }
-            addRow(control, entry);
+            addRow(control, entry, static_cast<std::intptr_t>(row));
         }
     }
     owner->controls.push_back(control);
@@ -271,10 +273,10 @@ std::string getControlText(WindowHandle dialog, int id) {
     return fakeui::controlText(dialog, id);
 }
 
-void listBoxAdd(WindowHandle dialog, int id, const std::string& text) {
+void listBoxAdd(WindowHandle dialog, int id, const std::string& text, std::intptr_t itemData) {
     log("listBoxAdd " + name(dialog) + " " + std::to_string(id) + " " + text);
     if (fakeui::Control* listBox = liveListBox(dialog, id)) {
-        addRow(*listBox, text);
+        addRow(*listBox, text, itemData);
     }
 }
 
@@ -282,6 +284,7 @@ void listBoxReset(WindowHandle dialog, int id) {
     log("listBoxReset " + name(dialog) + " " + std::to_string(id));
     if (fakeui::Control* listBox = liveListBox(dialog, id)) {
         listBox->rows.clear();
+        listBox->rowData.clear();
         listBox->selectedRow = -1;
     }
 }
@@ -300,6 +303,13 @@ std::string listBoxSelectedText(WindowHandle dialog, int id) {
         return std::string();
     }
     return listBox->rows[static_cast<std::size_t>(listBox->selectedRow)];
+}
+
+std::intptr_t listBoxSelectedData(WindowHandle dialog, int id) {
+    log("listBoxSelectedData " + name(dialog) + " " + std::to_string(id));
+    const fakeui::Control* listBox = liveListBox(dialog, id);
+    const bool selected = listBox != nullptr && listBox->selectedRow >= 0;
+    return selected ? listBox->rowData[static_cast<std::size_t>(listBox->selectedRow)] : 0;
 }
 
 std::string showPrompt(const std::string& prompt, const std::string& title,

@@ -46,9 +46,10 @@ struct Control {
     std::uint32_t resolvedStyle;  // as the real service creates the control
     std::uint32_t resolvedExtendedStyle;
     DialogHandler handler;
-    std::vector<std::string> rows;  // list box rows in the order shown
-    int selectedRow;                // from 0; -1 for none
-    bool redrawOff;                 // setControlRedraw off, not yet on again
+    std::vector<std::string> rows;       // list box rows in the order shown
+    std::vector<std::intptr_t> rowData;  // each row's item data
+    int selectedRow;                     // from 0; -1 for none
+    bool redrawOff;                      // setControlRedraw off, not yet on again
 };
 
 struct Dialog {
@@ -111,6 +112,9 @@ bool fireTimer(WindowHandle dialog, unsigned id);
 bool closeByUser(WindowHandle dialog);
 // Selects a row (from 0) of a list box; false when there is no such row.
 bool selectRow(WindowHandle dialog, int id, int row);
+// A text's way into a list box and back; Unicode list boxes change bytes that
+// are no text in the code page. Until reset() every text comes back the same.
+void setListBoxTextRoundTrip(std::function<std::string(const std::string&)> roundTrip);
 
 // Reading back. Pointers stay valid until the next dialog or control is made.
 const Dialog* findDialog(WindowHandle dialog);

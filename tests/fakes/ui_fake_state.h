@@ -35,6 +35,7 @@ struct State {
     std::vector<std::string> calls;
     std::vector<std::string> faults;
     SessionEndHandler sessionEnd = nullptr;
+    std::function<std::string(const std::string&)> listBoxTextRoundTrip;
 };
 
 extern State state;

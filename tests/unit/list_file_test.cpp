@@ -190,24 +190,22 @@ TEST_F(ListFileTest, EntriesPastTheCapAreLeftInTheFileAndTheFileIsKept) {
     }
 }
 
-TEST_F(ListFileTest, ReadStillHappensWhenTheFileCannotBeCreated) {
-    fakefs::setFile(FILE_NAME, "a\r\n");
-    fakefs::refuseOpen(FILE_NAME, FileOpenMode::EnsureExists);
-    loadVarnList();
-    EXPECT_EQ((std::vector<std::string>{"a"}), loadedVarns());
-}
-
 // The program runs with what it read, but saving it would wipe a list that was
-// never read whole. (A file that cannot be opened at all: the Wine tests.)
-TEST_F(ListFileTest, AReadErrorKeepsCompleteLinesAndLeavesTheFileAlone) {
+// never read whole: a read error keeps the complete lines, a file that cannot
+// be opened (held without sharing) gives an empty list.
+TEST_F(ListFileTest, AListNotReadWholeIsNotOverwritten) {
     const std::string bytes = "first\r\nsecond\r\nthird\r\n";
-    fakefs::setFile(FILE_NAME, bytes);
-    fakefs::failReadsAfter(10);  // inside "second"
-    loadVarnList();
-    EXPECT_EQ((std::vector<std::string>{"first"}), loadedVarns());
-    varnList[++varnCount] = "added";
-    EXPECT_EQ(SaveResult::NotReadWhole, saveVarnList());
-    EXPECT_EQ(bytes, fakefs::content(FILE_NAME));
+    for (const bool opened : {true, false}) {
+        SetUp();
+        fakefs::setFile(FILE_NAME, bytes);
+        opened ? fakefs::failReadsAfter(10) : fakefs::refuseOpen(FILE_NAME, FileOpenMode::Read);
+        loadVarnList();
+        EXPECT_EQ(opened ? std::vector<std::string>{"first"} : std::vector<std::string>(),
+                  loadedVarns());
+        varnList[++varnCount] = "added";
+        EXPECT_EQ(SaveResult::NotReadWhole, saveVarnList());
+        EXPECT_EQ(bytes, fakefs::content(FILE_NAME));
+    }
 }
 
 // A save that cannot finish, at whatever step, says why and leaves the old
@@ -365,6 +363,9 @@ TEST_F(ListFileTest, ACrashAtAnyStepOrAFailedReplaceLeavesAWholeListForTheNextSt
          onlyTemporary, false},
         {"a lock let go within the retries", old, nullptr,
          [] { refuseRenames(FileError::InUse, 3); }, SaveResult::Saved, onlyList, true},
+        {"an open refused as in use twice", old, nullptr,
+         [] { fakefs::refuseOpen(FILE_NAME, FileOpenMode::Write, FileError::InUse, 2); },
+         SaveResult::Saved, onlyList, true},
         {"a lock that stays", old, nullptr, [] { refuseRenames(FileError::InUse); },
          SaveResult::ReplaceFailed, both, false},
         {"a replace failing for another cause", old, nullptr,
@@ -398,6 +399,10 @@ TEST_F(ListFileTest, ACrashAtAnyStepOrAFailedReplaceLeavesAWholeListForTheNextSt
                 EXPECT_EQ(c.filesAfter, fakefs::fileNames());
             }
             fakefs::restart();
+            if (!crashed) {  // a changed list is marked for backup, though the old file was not
+                EXPECT_EQ(result == SaveResult::Saved,
+                          fileAttributes(FILE_NAME) == ARCHIVE_ATTRIBUTE);
+            }
             resetProgramState();
             loadVarnList();
             if (!crashed) {
@@ -423,13 +428,6 @@ TEST_F(ListFileTest, AFolderThatTakesNoNewFileIsWrittenInPlace) {
     EXPECT_EQ((std::vector<std::string>{FILE_NAME}), fakefs::fileNames());
 }
 
-TEST_F(ListFileTest, SaveCreatesAFileRemovedWhileRunning) {
-    setVarns({"x"});
-    fakefs::reset();
-    saveVarnList();
-    EXPECT_EQ("x\r\n", fakefs::content(FILE_NAME));
-}
-
 // Writing in place is only for a folder that takes no new file: a temporary
 // file that is there but cannot be replaced must not lead to it.
 TEST_F(ListFileTest, AStaleTemporaryFileThatCannotBeReplacedLeavesTheListAlone) {
@@ -444,22 +442,21 @@ TEST_F(ListFileTest, AStaleTemporaryFileThatCannotBeReplacedLeavesTheListAlone) 
     EXPECT_EQ(0u, fakefs::openHandleCount());
 }
 
-// Only a list that is there and could not be read is protected: one that was
-// missing and could not be created at start is still written at exit.
-TEST_F(ListFileTest, AListMissingAtStartIsWrittenAtExit) {
-    fakefs::refuseOpen(FILE_NAME, FileOpenMode::EnsureExists);
-    setVarns({"kept"});
-    EXPECT_FALSE(fakefs::exists(FILE_NAME));
-    saveVarnList();
-    EXPECT_EQ("kept\r\n", fakefs::content(FILE_NAME));
-}
-
-TEST_F(ListFileTest, AnUnreadableListIsNotOverwritten) {
-    fakefs::setFile(FILE_NAME, "kept\r\n");
-    fakefs::refuseOpen(FILE_NAME, FileOpenMode::Read);
-    setVarns({"added"});
-    EXPECT_EQ(SaveResult::NotReadWhole, saveVarnList());
-    EXPECT_EQ("kept\r\n", fakefs::content(FILE_NAME));
+// A file that could not be created at start is still read when it is there,
+// and written at exit when it is not (as is one removed since): only a list
+// that is there and could not be read is protected.
+TEST_F(ListFileTest, AFileNotCreatedAtStartIsStillReadAndWrittenAtExit) {
+    for (const std::string old : {"a\r\n", ""}) {  // empty: missing
+        SetUp();
+        if (!old.empty()) {
+            fakefs::setFile(FILE_NAME, old);
+        }
+        fakefs::refuseOpen(FILE_NAME, FileOpenMode::EnsureExists);
+        loadVarnList();
+        varnList[++varnCount] = "kept";
+        EXPECT_EQ(SaveResult::Saved, saveVarnList());
+        EXPECT_EQ(old + "kept\r\n", fakefs::content(FILE_NAME));
+    }
 }
 
 }  // namespace

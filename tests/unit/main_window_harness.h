@@ -63,11 +63,11 @@ class MainWindowFixture : public ::testing::Test {
         EXPECT_EQ(-1, prompt.y);
     }
 
-    // Each save of the list file opens it for writing once.
+    // Each save of the list file asks once whether it is read-only.
     static std::size_t listFileSaves() {
         std::size_t saves = 0;
         for (const std::string& call : fakefs::calls()) {
-            saves += call == "open brimlock.ini Write" ? 1 : 0;
+            saves += call == "read-only brimlock.ini" ? 1 : 0;
         }
         return saves;
     }

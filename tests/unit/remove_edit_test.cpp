@@ -112,4 +112,20 @@ TEST_F(RemoveEditTest, AnEditReplacesTheSelectedEntryEvenWhenTheListChangedUnder
     }
 }
 
+// Code page 932: a Unicode list box gives "ab" 0x82 back as "ab" 0x81 0x45.
+TEST_F(RemoveEditTest, AVarnWhoseBytesDoNotComeBackFromTheListBoxCanBeEditedAndRemoved) {
+    fakeui::setListBoxTextRoundTrip([](const std::string& text) {
+        return !text.empty() && text.back() == '\x82' ? text.substr(0, text.size() - 1) + "\x81\x45"
+                                                      : text;
+    });
+    varnList[4] = "ab\x82";
+    fakeui::queuePromptAnswer("cd\x82");
+    whileMainWindowOpen([] {
+        selectAndClick("ab\x81\x45", IDC_EDIT_VARN);
+        selectAndClick("cd\x81\x45", IDC_REMOVE_VARN);
+    });
+    expectCentredPrompt(fakeui::prompts().at(0), "Enter Info", "Edit varn", "ab\x82");
+    EXPECT_EQ((std::vector<std::string>{"alpha", "Zeta", "_under"}), varns());
+}
+
 }  // namespace

@@ -64,8 +64,10 @@ const FailureCase FAILURES[] = {
      "it is Unicode text with characters that Windows' ANSI code page lacks, so it is kept as it "
      "was"},
     {"disk full", [] { fakefs::diskFullAfter(2); }, "writing failed; the disk may be full"},
-    {"replace refused", [] { fakefs::refuseRenames(FileError::Other); },
-     "the new list could not be put in place of the old one, and is left in brimlock.ini.tmp"},
+    {"replace denied", [] { fakefs::refuseRenames(FileError::AccessDenied); },
+     "the new list could not be put in place of the old one, and is left in brimlock.ini.tmp: "
+     "access was denied, by another program that has the file open, by the permissions of the "
+     "file or its folder, or by Windows' Controlled folder access"},
     {"temporary file in the way",
      [] {
          fakefs::setFile("brimlock.ini.tmp", "");

@@ -74,10 +74,10 @@ TEST_F(ModalLoop, InitDialogOnceThenSizeBeforeTheWindowShowsAndTheRunEndsWhenItI
 
 // Windows gives a program's first SW_SHOW of a top-level window with a caption
 // the show state its starter asked for (a shortcut set to run minimised or
-// maximised). Wine does not, so the window is put in that state before the
-// run shows it.
+// maximised, a hidden start). Wine does not, so the window is put in that
+// state before the run shows it, or hidden again as the run's show ends.
 TEST_F(ModalLoop, ComesUpNormalAndCentredWhateverStateTheStarterGaveIt) {
-    for (const int starterState : {SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED}) {
+    for (const int starterState : {SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED, SW_HIDE}) {
         SCOPED_TRACE(starterState);
         const WindowHandle dialog =
             newDialog(0, "starter", -1, -1, 253, 150, WS_SYSMENU | WS_MINIMIZEBOX, 0);
@@ -85,11 +85,16 @@ TEST_F(ModalLoop, ComesUpNormalAndCentredWhateverStateTheStarterGaveIt) {
         RECT normal = {};
         GetWindowRect(window, &normal);
         ShowWindow(window, starterState);
-        ASSERT_TRUE(IsIconic(window) || IsZoomed(window));
+        ASSERT_TRUE(IsIconic(window) || IsZoomed(window) || !IsWindowVisible(window));
         RECT shown = {};
         bool restored = false;
+        bool hidden = false;
         handlerSlot(0).script = [&](WindowHandle d, unsigned message, MessageWParam wParam,
                                     MessageLParam lParam) {
+            if (message == WM_WINDOWPOSCHANGED && starterState == SW_HIDE && !hidden &&
+                (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW)) {
+                hidden = ShowWindow(window, SW_HIDE) != FALSE;
+            }
             if (message == WM_APP) {
                 restored = IsWindowVisible(window) && !IsIconic(window) && !IsZoomed(window);
                 GetWindowRect(window, &shown);
@@ -98,6 +103,7 @@ TEST_F(ModalLoop, ComesUpNormalAndCentredWhateverStateTheStarterGaveIt) {
         };
         PostMessageA(window, WM_APP, 0, 0);
         showModal(dialog, scriptedHandler<0>, nullptr);
+        EXPECT_EQ(starterState == SW_HIDE, hidden);
         EXPECT_TRUE(restored);
         EXPECT_TRUE(EqualRect(&normal, &shown));  // centred as newDialog placed it
     }
