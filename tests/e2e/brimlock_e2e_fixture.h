@@ -28,6 +28,12 @@ class BrimlockE2eTest : public ::testing::Test {
 
     HWND control(int id) const { return GetDlgItem(window, id); }
 
+    // A varn that matches brimlock.exe's own caption would close every
+    // Brimlock on the desktop, the user's too.
+    static bool anotherBrimlockRuns() { return FindWindowA(nullptr, "Brimlock - 1.00") != nullptr; }
+    static constexpr const char* ANOTHER_BRIMLOCK =
+        "another Brimlock runs on this desktop, which this test's varn would close";
+
     // True once a sweep has run: the countdown (id 339) then counts down from
     // the delay rather than showing 0.
     bool waitForSweep(DWORD milliseconds = 10000) {

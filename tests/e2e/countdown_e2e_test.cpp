@@ -97,7 +97,9 @@ TEST_F(CountdownE2eTest, TheCountdownButtonSwitchesOffAndOn) {
 // The main window closed while the delay prompt is open: the prompt, which
 // has no owner, stays; the list is written only once it has been answered.
 TEST_F(CountdownE2eTest, ClosedUnderAnOpenPromptItSavesOnceThePromptIsAnswered) {
-    startWith("b\rNo line feed\r");
+    const std::string b = uniqueCaption("b");
+    const std::string noLineFeed = uniqueCaption("No line feed");
+    startWith(b + "\r" + noLineFeed + "\r");
     click(IDC_DELAY);
     HWND prompt = waitForDialog(brimlock.processId(), "Enter Delay");
     ASSERT_NE(nullptr, prompt);
@@ -105,20 +107,20 @@ TEST_F(CountdownE2eTest, ClosedUnderAnOpenPromptItSavesOnceThePromptIsAnswered) 
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(window); }, 3000));
     EXPECT_FALSE(brimlock.waitForExit(500));
     EXPECT_TRUE(IsWindow(prompt));
-    EXPECT_EQ("b\rNo line feed\r", readWholeFile(folder.file("brimlock.ini")));
+    EXPECT_EQ(b + "\r" + noLineFeed + "\r", readWholeFile(folder.file("brimlock.ini")));
 
     PostMessageA(prompt, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(brimlock.waitForExit(5000));
     EXPECT_EQ(0u, brimlock.exitCode());
-    EXPECT_EQ("b\r\nNo line feed\r\n", readWholeFile(folder.file("brimlock.ini")));
+    EXPECT_EQ(b + "\r\n" + noLineFeed + "\r\n", readWholeFile(folder.file("brimlock.ini")));
 }
 
 // A program whose window stops answering messages: the sweep that tries to
 // close it waits a bounded time, and the countdown and the window go on.
 TEST_F(CountdownE2eTest, AHungWindowDoesNotFreezeTheProgram) {
-    TargetProcess hung("hung_target", "Hung Target Window");
+    TargetProcess hung("hung_target", uniqueCaption("Hung Target") + " Window");
     ASSERT_NE(nullptr, hung.window());
-    startWith("hung target\r\n");
+    startWith(uniqueCaption("hung target") + "\r\n");
     // Countdown texts seen over some seconds: many, though a sweep met the
     // hung window at the start.
     std::set<std::string> seen;

@@ -22,9 +22,11 @@ class PickerE2eTest : public BrimlockE2eTest {
 };
 
 TEST_F(PickerE2eTest, APickedCaptionShortenedIsAddedAndItsWindowClosedByTheNextSweep) {
-    TargetProcess target(0, "Disc Autoplay - drive E:");
+    const std::string disc = uniqueCaption("Disc Autoplay");
+    const std::string alpha = uniqueCaption("alpha");
+    TargetProcess target(0, disc + " - drive E:");
     ASSERT_NE(nullptr, target.window());
-    startWith("alpha\r\n");
+    startWith(alpha + "\r\n");
     click(IDC_DELAY);  // a short delay, so the sweep after the add comes soon
     HWND prompt = waitFor("Enter Delay");
     ASSERT_NE(nullptr, prompt);
@@ -41,7 +43,7 @@ TEST_F(PickerE2eTest, APickedCaptionShortenedIsAddedAndItsWindowClosedByTheNextS
     EXPECT_EQ("enter new varn here", textOf(text));
     EXPECT_EQ("Add This varn", textOf(GetDlgItem(picker, IDC_PICK_ADD)));
     const std::vector<std::string> captions = listBoxRows(rows);
-    const auto row = std::find(captions.begin(), captions.end(), "Disc Autoplay - drive E:");
+    const auto row = std::find(captions.begin(), captions.end(), disc + " - drive E:");
     ASSERT_NE(captions.end(), row);
     EXPECT_NE(captions.end(), std::find(captions.begin(), captions.end(), "Brimlock - 1.00"));
 
@@ -50,8 +52,8 @@ TEST_F(PickerE2eTest, APickedCaptionShortenedIsAddedAndItsWindowClosedByTheNextS
     SendMessageA(rows, LB_GETITEMRECT, row - captions.begin(), reinterpret_cast<LPARAM>(&rowRect));
     PostMessageA(rows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rowRect.left + 2, rowRect.top + 2));
     PostMessageA(rows, WM_LBUTTONUP, 0, MAKELPARAM(rowRect.left + 2, rowRect.top + 2));
-    ASSERT_TRUE(waitUntil([&] { return textOf(text) == "Disc Autoplay - drive E:"; }, 3000));
-    setTextOf(text, "Disc Autoplay   ");
+    ASSERT_TRUE(waitUntil([&] { return textOf(text) == disc + " - drive E:"; }, 3000));
+    setTextOf(text, disc + "   ");
     PostMessageA(picker, WM_COMMAND, MAKEWPARAM(IDC_PICK_ADD, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(picker, IDC_PICK_ADD)));
     HWND added = waitFor("Added");
@@ -61,14 +63,13 @@ TEST_F(PickerE2eTest, APickedCaptionShortenedIsAddedAndItsWindowClosedByTheNextS
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(picker); }, 3000));
     EXPECT_TRUE(waitUntil(
         [&] {
-            return listBoxRows(control(IDC_VARN_LIST)) ==
-                   std::vector<std::string>{"alpha", "Disc Autoplay"};
+            return listBoxRows(control(IDC_VARN_LIST)) == std::vector<std::string>{alpha, disc};
         },
         3000));
 
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(target.window()); }, 10000));
     ASSERT_TRUE(brimlock.closeAndWait());
-    EXPECT_EQ("Disc Autoplay\r\nalpha\r\n", readWholeFile(folder.file("brimlock.ini")));
+    EXPECT_EQ(disc + "\r\n" + alpha + "\r\n", readWholeFile(folder.file("brimlock.ini")));
 }
 
 }  // namespace

@@ -51,17 +51,25 @@ class RobustnessE2eTest : public BrimlockE2eTest {};
 
 TEST_F(RobustnessE2eTest, AListFileOfRandomBytesIsWrittenBackEntryForEntry) {
     std::mt19937 random(20261208);
+    const std::string tag = uniqueCaption("Random");
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
         // Short lines, so that more than 1,000 of them come before the one
-        // Ctrl-Z near the end; every byte value occurs.
+        // Ctrl-Z near the end; every byte value occurs, CR as line ends. Each
+        // line that is a varn begins with the tag; some are empty or spaces.
         std::string bytes;
-        while (bytes.size() < 24000) {
-            const unsigned value = random() % 256;
-            bytes += value == 0x1A ? '\r' : static_cast<char>(value);
-            if (random() % 8 == 0) {
-                bytes += random() % 2 ? "\r\n" : "\r";
+        while (bytes.size() < 32000) {
+            const unsigned kind = random() % 16;
+            if (kind == 0) {
+                bytes += "  ";
+            } else if (kind != 1) {
+                bytes += tag;
+                for (unsigned length = random() % 16; length > 0; --length) {
+                    const unsigned value = random() % 256;
+                    bytes += value == '\r' || value == 0x1A ? '\n' : static_cast<char>(value);
+                }
             }
+            bytes += random() % 2 ? "\r\n" : "\r";
         }
         bytes.insert(bytes.size() - 100, 1, '\x1A');
         startWith(bytes);
@@ -76,7 +84,7 @@ TEST_F(RobustnessE2eTest, AListFileOfRandomBytesIsWrittenBackEntryForEntry) {
 // runs with an empty list and leaves the file alone; at exit it cannot write
 // and the file keeps what it held.
 TEST_F(RobustnessE2eTest, AListFileHeldByAnotherProgramIsNotDamaged) {
-    const std::string content = "kept\r\nas it was\n";
+    const std::string content = uniqueCaption("kept") + "\r\n" + uniqueCaption("as it was") + "\n";
     for (const bool heldAtStart : {true, false}) {
         SCOPED_TRACE(heldAtStart ? "held at start" : "held at exit");
         ASSERT_TRUE(writeWholeFile(folder.file("brimlock.ini"), content));
@@ -126,7 +134,7 @@ TEST_F(RobustnessE2eTest, KilledTheMomentTheListFileChangesAtExitItFindsEveryVar
     std::vector<std::string> varns;
     std::string bytes;
     for (int i = 0; i < 200; ++i) {
-        varns.push_back("Varn number " + std::to_string(i));
+        varns.push_back(uniqueCaption("Varn number") + " " + std::to_string(i));
         bytes += varns.back() + "\r\n\r\n";  // the save drops the blank lines
     }
     std::sort(varns.begin(), varns.end());
@@ -158,7 +166,7 @@ TEST_F(RobustnessE2eTest, ThePickerOffersTheFirstThousandOfMoreWindows) {
     RegisterClassA(&windowClass);
     std::vector<HWND> windows;
     for (int i = 0; i < 1100; ++i) {
-        const std::string caption = "Many windows " + std::to_string(i);
+        const std::string caption = uniqueCaption("Many windows") + " " + std::to_string(i);
         windows.push_back(CreateWindowExA(WS_EX_NOACTIVATE, windowClass.lpszClassName,
                                           caption.c_str(), WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
                                           nullptr, nullptr, windowClass.hInstance, nullptr));

@@ -8,6 +8,10 @@ std::string besideTestProgram(const std::string& fileName) {
     return self.substr(0, self.find_last_of("\\/") + 1) + fileName;
 }
 
+std::string uniqueCaption(const std::string& stem) {
+    return stem + " " + std::to_string(GetCurrentProcessId());
+}
+
 bool TestProcess::start(const std::string& name, const std::string& arguments,
                         const std::string& folder, WORD showCommand) {
     const std::string exe = besideTestProgram(name + ".exe");
@@ -16,8 +20,14 @@ bool TestProcess::start(const std::string& name, const std::string& arguments,
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = showCommand;
-    return CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.empty() ? nullptr : folder.c_str(), &startup, &info_) != FALSE;
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &info_)) {
+        return false;
+    }
+    // Started by this process, it may take the foreground while this one may;
+    // on a desktop where this one got the right from its own starter, pass it on.
+    AllowSetForegroundWindow(info_.dwProcessId);
+    return true;
 }
 
 bool TestProcess::waitForExit(DWORD milliseconds) {

@@ -12,6 +12,12 @@
 // The path of a file in the test program's folder.
 std::string besideTestProgram(const std::string& fileName);
 
+// The text with this process's id after it. Every caption a test makes and
+// every varn it gives brimlock.exe carries one, so that no sweep closes
+// another program's window, and the other windows on the desktop (all of
+// which a sweep sees) change no outcome.
+std::string uniqueCaption(const std::string& stem);
+
 class TestProcess {
   public:
     TestProcess() = default;

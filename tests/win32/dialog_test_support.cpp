@@ -22,6 +22,17 @@ void CALLBACK onWatchdog(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
+bool foregroundRefused = false;
+
+bool takeTheForeground(HWND window) {
+    SetForegroundWindow(window);
+    if (pumpUntil([window] { return GetForegroundWindow() == window; }, 1000)) {
+        return true;
+    }
+    foregroundRefused = true;
+    return false;
+}
+
 ModalWatchdog::ModalWatchdog(UINT timeoutMs) : timer_(SetTimer(nullptr, 0, timeoutMs, onWatchdog)) {
     watchdogFired = false;
 }

@@ -22,6 +22,16 @@ inline HWND findDialogByTitle(const std::string& title) {
     return waitForDialog(GetCurrentProcessId(), title);
 }
 
+// Activating a window needs the foreground, which Windows gives a program
+// the user started, or one started by the program in the foreground, and may
+// refuse another (SetForegroundWindow). Takes it for the window; when refused,
+// returns false and sets foregroundRefused, and the test says so and skips.
+bool takeTheForeground(HWND window);
+extern bool foregroundRefused;
+constexpr const char* FOREGROUND_REFUSED =
+    "Windows did not give this program the foreground, which activating its windows needs; "
+    "start the tests from a window in the foreground and leave mouse and keyboard alone";
+
 // While it lives, a thread timer asks every window of the thread to close
 // once the time is up, so that a test whose dialog never ends fails instead
 // of hanging. fired() says whether it had to.

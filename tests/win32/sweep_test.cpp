@@ -79,8 +79,8 @@ TEST_F(SweepWin32Test, CollectsVisibleCaptionedWindowsAndClosesTheMatch) {
 }
 
 TEST_F(SweepWin32Test, AVarnMatchingTheProgramsOwnCaptionClosesItAtOnce) {
-    const OwnWindow main("Brimlock - 1.00");
-    setVarns({"brimlock - 1.00"});
+    const OwnWindow main(uniqueCaption("Brimlock - 1.00"));
+    setVarns({uniqueCaption("brimlock - 1.00")});
     sweepWindows();
     EXPECT_EQ(1, main.closesReceived());
     EXPECT_FALSE(IsWindow(main.hwnd()));

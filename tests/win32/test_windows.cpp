@@ -4,10 +4,6 @@
 
 namespace testwin {
 
-std::string uniqueCaption(const std::string& stem) {
-    return stem + " " + std::to_string(GetCurrentProcessId());
-}
-
 OwnWindow::OwnWindow(const std::string& caption, bool visible, const char* className) {
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = procedure;

@@ -7,12 +7,11 @@
 #include <string>
 
 #include "platform/handles.h"
+#include "support/test_process_win32.h"
 
 namespace testwin {
 
-// The caption with this process's id, so that tests running side by side
-// never match each other's windows.
-std::string uniqueCaption(const std::string& stem);
+using ::uniqueCaption;
 
 // A top-level window of this thread. It closes on the close command as any
 // window does (DefWindowProcA), after counting it.
