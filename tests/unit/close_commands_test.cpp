@@ -95,7 +95,8 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
             sweepWindows(recordEnd);
         }
         for (const Step& step : c.script) {
-            const WindowHandle window = step.value > 0 ? handles[step.value - 1] : 0;
+            const bool onWindow = step.kind != 't' && step.value > 0;
+            const WindowHandle window = onWindow ? handles[step.value - 1] : 0;
             if (step.kind == 't') {
                 fakewin::advance(static_cast<std::uint64_t>(step.value));
                 continueSweep();
