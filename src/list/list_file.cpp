@@ -213,7 +213,9 @@ void loadVarnList() {
         name = TEMPORARY_FILE_NAME;
     }
 
-    FileHandle file = openFile(name, FileOpenMode::Read);
+    // A scanner may hold the file for a moment, just after the last exit wrote
+    // it: the list would seem empty for the whole run.
+    FileHandle file = openUnlessHeld(name, FileOpenMode::Read, &ignored);
     if (file == INVALID_FILE) {
         // A file that is there but could not be read (another program holds
         // it) must survive; a missing one has nothing to lose.
