@@ -21,9 +21,9 @@ void recordSweepEnd() {
 // its last command has gone out. While the commands go out the countdown
 // stays at 0 and no sweep starts.
 void countdownTick() {
-    if (sweepUnderWay()) {
+    if (closeCommandsUnderWay()) {
         setControlText(mainDialog, IDC_ACTIVATE, "Active: " + formatNumber(0.0f, "##.0"));
-        continueSweep();
+        continueCloseCommands();
         return;
     }
     const float shown = countdownAt(secondsSinceMidnight(), lastSweepTime, delaySeconds).shown;
@@ -42,7 +42,7 @@ std::int32_t mainDialogCallback(WindowHandle, unsigned message, MessageWParam, M
         setTimer(mainDialog, IDT_COUNTDOWN, COUNTDOWN_PERIOD_MS);
     } else if (message == WM_DESTROY) {
         killTimer(mainDialog, IDT_COUNTDOWN);
-        stopSweep();  // the program ends: what is still to go is dropped
+        dropCloseCommands();  // the program ends: what is still to go is dropped
     } else if (message == WM_TIMER) {
         // Whatever the timer id: the main window has only the one timer.
         if (isActive == 1) {
@@ -56,7 +56,7 @@ std::int32_t onActivateClicked(WindowHandle dialog, unsigned, MessageWParam, Mes
     isActive = static_cast<std::int16_t>(1 - isActive);
     // Switching on leaves "Activate" until the next tick writes the countdown.
     if (isActive == 0) {
-        stopSweep();
+        dropCloseCommands();
         setControlText(dialog, IDC_ACTIVATE, "Activate");
     }
     return 0;

@@ -43,15 +43,13 @@ bool isRename(SaveResult result) {
 
 // Why the open or the rename named above failed, where Windows said. Windows
 // refuses a rename over a file that another program has open as access denied.
-const char* errorCause(SaveResult result, FileError error) {
+std::string errorCause(SaveResult result, FileError error) {
     switch (error) {
         case FileError::AccessDenied:
-            return isRename(result)
-                       ? ": access was denied, by another program that has the file open, by the "
-                         "permissions of the file or its folder, or by Windows' Controlled folder "
-                         "access"
-                       : ": access was denied, by the permissions of the file or its folder, or by "
-                         "Windows' Controlled folder access";
+            return std::string(": access was denied, ") +
+                   (isRename(result) ? "by another program that has the file open, " : "") +
+                   "by the permissions of the file or its folder, or by Windows' Controlled "
+                   "folder access";
         case FileError::InUse:
             return ": another program is using it";
         case FileError::None:

@@ -45,7 +45,7 @@ void loadVarnList();
 // over the list file, which then keeps its hidden, system and not-indexed
 // attributes and has the archive attribute. Each open and rename is tried
 // again for about a second while another program holds the file.
-// brimlock.ini.tmp is deleted only where brimlock.ini still holds a whole list. In place only in a
-// folder that takes no new file, where a failure puts the old bytes back. *error (when given) says
-// why an open or a rename failed.
+// brimlock.ini.tmp is deleted only where brimlock.ini still holds a whole
+// list. In place only in a folder that takes no new file, where a failure puts
+// the old bytes back. *error (when given) says why an open or a rename failed.
 SaveResult saveVarnList(FileError* error = nullptr);

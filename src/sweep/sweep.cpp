@@ -54,7 +54,7 @@ std::int32_t collectWindow(WindowHandle window, std::intptr_t /*context*/) {
 }
 
 void sweepWindows(CloseCommandsEnded ended) {
-    if (sweepUnderWay()) {
+    if (closeCommandsUnderWay()) {
         return;
     }
     snapshotCount = 0;
@@ -69,16 +69,4 @@ void sweepWindows(CloseCommandsEnded ended) {
         }
     }
     startCloseCommands(windows, ended);
-}
-
-bool sweepUnderWay() {
-    return closeCommandsUnderWay();
-}
-
-void continueSweep() {
-    continueCloseCommands();
-}
-
-void stopSweep() {
-    dropCloseCommands();
 }

@@ -15,12 +15,6 @@
 // commands of a sweep are still going out: the snapshot stays the one they
 // were chosen from. Nothing is reported.
 void sweepWindows(CloseCommandsEnded ended = nullptr);
-// True from the start of a sweep until its commands have all gone out.
-bool sweepUnderWay();
-// Moves a sweep under way on; the countdown's tick calls it.
-void continueSweep();
-// Sends none of the commands still to go; the sweep is then over.
-void stopSweep();
 
 // The per-window step of the enumeration: keeps the window in the snapshot
 // when it has a caption, is visible, isn't the desktop ("PROGMAN") and isn't

@@ -99,7 +99,7 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
             const WindowHandle window = onWindow ? handles[step.value - 1] : 0;
             if (step.kind == 't') {
                 fakewin::advance(static_cast<std::uint64_t>(step.value));
-                continueSweep();
+                continueCloseCommands();
             } else if (step.kind == 'r') {
                 fakewin::release(window);
             } else if (step.kind == 'a') {
@@ -107,7 +107,7 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
             } else if (step.kind == 'd') {
                 fakewin::destroyWindow(window);
             } else if (step.kind == 'o') {
-                stopSweep();
+                dropCloseCommands();
             } else {
                 sweep();
             }
@@ -120,7 +120,7 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
         EXPECT_EQ(c.sent, sent);
         EXPECT_EQ(c.ended, endedAt);
         EXPECT_EQ(c.inFlight, closeCommandRecords.inFlight.size());
-        EXPECT_FALSE(sweepUnderWay());
+        EXPECT_FALSE(closeCommandsUnderWay());
     }
 }
 

@@ -29,9 +29,9 @@ class SweepFixture : public ::testing::Test {
     // the replies come in, and a tick every 100 ms moves it on.
     static void sweep(CloseCommandsEnded ended = nullptr) {
         sweepWindows(ended);
-        for (int ticks = 0; sweepUnderWay() && ticks < 1000; ++ticks) {
+        for (int ticks = 0; closeCommandsUnderWay() && ticks < 1000; ++ticks) {
             fakewin::advance(100);
-            continueSweep();
+            continueCloseCommands();
         }
     }
 

@@ -43,8 +43,8 @@ class SweepWin32Test : public ::testing::Test {
         const ULONGLONG start = GetTickCount64();
         sweepWindows();
         EXPECT_TRUE(pumpUntil([] {
-            continueSweep();
-            return !sweepUnderWay();
+            continueCloseCommands();
+            return !closeCommandsUnderWay();
         }));
         const ULONGLONG took = GetTickCount64() - start;
         std::printf("sweep took %llu ms\n", took);
