@@ -3,8 +3,8 @@
 // gets them skipped; scripts/wine-tests runs them as an unprivileged user.
 #include <windows.h>
 
-#include <aclapi.h>
 #include <gtest/gtest.h>
+#include <sddl.h>
 
 #include <cstdlib>
 #include <string>
@@ -44,35 +44,15 @@ class UnprivilegedE2eTest : public BrimlockE2eTest {
         return denyNewFiles(folder.path()) ? folder.path() : std::string();
     }
 
+    // Everyone, this user and an administrator included, is denied new files
+    // and folders in this folder only; everything else is allowed.
     static bool denyNewFiles(const std::string& path) {
-        HANDLE token = nullptr;
-        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
-            return false;
-        }
-        alignas(TOKEN_USER) char user[256];
-        DWORD size = 0;
-        const bool known = GetTokenInformation(token, TokenUser, user, sizeof user, &size);
-        CloseHandle(token);
-        PACL current = nullptr;
         PSECURITY_DESCRIPTOR descriptor = nullptr;
-        if (!known ||
-            GetNamedSecurityInfoA(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
-                                  nullptr, &current, nullptr, &descriptor) != ERROR_SUCCESS) {
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(
+                "D:(D;;0x6;;;WD)(A;OICI;FA;;;WD)", SDDL_REVISION_1, &descriptor, nullptr)) {
             return false;
         }
-        EXPLICIT_ACCESS_A deny{};
-        deny.grfAccessPermissions = FILE_ADD_FILE | FILE_ADD_SUBDIRECTORY;
-        deny.grfAccessMode = DENY_ACCESS;
-        deny.grfInheritance = NO_INHERITANCE;
-        deny.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-        deny.Trustee.TrusteeType = TRUSTEE_IS_USER;
-        deny.Trustee.ptstrName = static_cast<LPSTR>(reinterpret_cast<TOKEN_USER*>(user)->User.Sid);
-        PACL denying = nullptr;
-        bool done = SetEntriesInAclA(1, &deny, current, &denying) == ERROR_SUCCESS;
-        done = done && SetNamedSecurityInfoA(const_cast<LPSTR>(path.c_str()), SE_FILE_OBJECT,
-                                             DACL_SECURITY_INFORMATION, nullptr, nullptr, denying,
-                                             nullptr) == ERROR_SUCCESS;
-        LocalFree(denying);
+        const bool done = SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor);
         LocalFree(descriptor);
         return done;
     }

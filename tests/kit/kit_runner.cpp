@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -41,44 +43,22 @@ std::vector<std::string> testPrograms(const std::string& folder) {
     return names;
 }
 
-// A new folder under %TEMP% for this run, named by the local time.
+// A new folder under %TEMP% for this run, named by the local time; empty
+// when it cannot be made.
 std::string newRunFolder() {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     SYSTEMTIME now;
     GetLocalTime(&now);
-    char stem[64];
-    std::snprintf(stem, sizeof stem, "brimlock-tests-%04u%02u%02u-%02u%02u%02u", now.wYear,
-                  now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
-    for (int attempt = 1; attempt < 100; ++attempt) {
-        std::string folder = std::string(temp) + stem;
-        if (attempt > 1) {
-            folder += "-" + std::to_string(attempt);
-        }
-        if (CreateDirectoryA(folder.c_str(), nullptr)) {
-            return folder;
-        }
-        if (GetLastError() != ERROR_ALREADY_EXISTS) {
-            break;
-        }
-    }
-    return "";
+    char folder[MAX_PATH + 64];
+    std::snprintf(folder, sizeof folder, "%sbrimlock-tests-%04u%02u%02u-%02u%02u%02u", temp,
+                  now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
+    return CreateDirectoryA(folder, nullptr) ? folder : "";
 }
 
 std::string readWhole(const std::string& name) {
-    std::string bytes;
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return bytes;
-    }
-    char chunk[65536];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) {
-        bytes.append(chunk, got);
-    }
-    CloseHandle(file);
-    return bytes;
+    std::ifstream file(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 // Each <testcase> of a GoogleTest XML report: failed when it holds a
