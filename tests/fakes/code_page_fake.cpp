@@ -9,3 +9,22 @@ bool appendInAnsiCodePage(const char16_t* text, std::size_t length, std::string&
     }
     return exact;
 }
+
+unsigned ansiCodePageNumber() {
+    return 1252;
+}
+
+// The lead bytes of the double-byte code pages that Windows uses as ANSI
+// code pages: Japanese, simplified Chinese, Korean, traditional Chinese.
+bool isLeadByte(unsigned codePage, unsigned char byte) {
+    switch (codePage) {
+        case 932:
+            return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+        case 936:
+        case 949:
+        case 950:
+            return byte >= 0x81 && byte <= 0xFE;
+        default:
+            return false;
+    }
+}
