@@ -14,17 +14,7 @@ unsigned ansiCodePageNumber() {
     return 1252;
 }
 
-// The lead bytes of the double-byte code pages that Windows uses as ANSI
-// code pages: Japanese, simplified Chinese, Korean, traditional Chinese.
+// As in Japanese Windows; no other code page has lead bytes here.
 bool isLeadByte(unsigned codePage, unsigned char byte) {
-    switch (codePage) {
-        case 932:
-            return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-        case 936:
-        case 949:
-        case 950:
-            return byte >= 0x81 && byte <= 0xFE;
-        default:
-            return false;
-    }
+    return codePage == 932 && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC));
 }
