@@ -3,8 +3,10 @@
 #include "app/shutdown.h"
 #include "list/list_file.h"
 #include "list/varn_list.h"
+#include "platform/code_page.h"
 #include "sweep/close_commands.h"
 #include "sweep/snapshot.h"
+#include "ui/characters.h"
 
 WindowHandle mainDialog;
 float delaySeconds;
@@ -29,6 +31,8 @@ void resetProgramState() {
     // Farther before every time of day than any delay: the first tick sweeps.
     lastSweepTime = -10000.0f;
     listSavedForSessionEnd = false;
+    // Before the list is read: what its bytes mean depends on it.
+    textCodePage = describeCodePage(ansiCodePageNumber());
 
     varnList.assign(MAX_VARNS + 1, std::string());
     varnCount = 0;

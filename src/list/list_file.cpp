@@ -39,11 +39,11 @@ bool writeAll(FileHandle file, const std::string& content) {
     return writeAll(file, content.data(), content.size());
 }
 
-// A first varn that begins with the bytes of a UTF-16 byte-order mark ("ÿþ"
-// or "þÿ" in Windows-1252) would make the next load read the file as UTF-16:
-// an empty line before it, which the load skips, keeps the file ANSI text.
+// A first varn that begins with the bytes of a byte-order mark ("ÿþ" or "þÿ"
+// in Windows-1252, U+FEFF in UTF-8) would lose them at the next load: an
+// empty line before it, which the load skips, keeps them the varn's.
 bool needsLeadingBlankLine() {
-    return varnCount > 0 && startsWithUtf16Mark(varnList[1].data(), varnList[1].size());
+    return varnCount > 0 && byteOrderMarkSize(varnList[1].data(), varnList[1].size()) != 0;
 }
 
 // Entries 1 to varnCount in the written form, without the file's whole text

@@ -5,6 +5,7 @@
 
 #include "list/varn_list.h"
 #include "platform/code_page.h"
+#include "ui/characters.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ const char END_OF_FILE = 0x1A;  // Ctrl-Z
 enum class TextForm { Bytes, Utf16LittleEndian, Utf16BigEndian };
 
 TextForm formOf(const char* start, std::size_t size) {
-    if (!startsWithUtf16Mark(start, size)) {
+    if (byteOrderMarkSize(start, size) != 2) {
         return TextForm::Bytes;
     }
     return start[0] == '\xFF' ? TextForm::Utf16LittleEndian : TextForm::Utf16BigEndian;
@@ -113,9 +114,14 @@ struct LineSplitter {
 
 }  // namespace
 
-bool startsWithUtf16Mark(const char* text, std::size_t size) {
-    return size >= 2 &&
-           ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'));
+std::size_t byteOrderMarkSize(const char* text, std::size_t size) {
+    if (size >= 2 &&
+        ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'))) {
+        return 2;
+    }
+    // Notepad's "UTF-8 with BOM": elsewhere these bytes are letters.
+    const bool utf8 = textCodePage.form == TextCodePage::Form::Utf8;
+    return utf8 && size >= 3 && std::memcmp(text, "\xEF\xBB\xBF", 3) == 0 ? 3 : 0;
 }
 
 ListFileRead readEntries(FileHandle file) {
@@ -131,10 +137,12 @@ ListFileRead readEntries(FileHandle file) {
         }
         const char* text = chunk;
         std::size_t size = got;
-        if (first && (form = formOf(chunk, got)) != TextForm::Bytes) {
+        if (first) {
+            form = formOf(chunk, got);
             utf16.bigEndian = form == TextForm::Utf16BigEndian;
-            text += 2;  // the mark is no part of the text
-            size -= 2;
+            const std::size_t mark = byteOrderMarkSize(chunk, got);
+            text += mark;  // the mark is no part of the text
+            size -= mark;
         }
         if (form != TextForm::Bytes) {
             converted.clear();

@@ -22,8 +22,9 @@ enum class ListFileRead {
     NotInCodePage,
 };
 
-// Whether text starts with a UTF-16 byte-order mark, FF FE or FE FF.
-bool startsWithUtf16Mark(const char* text, std::size_t size);
+// The size of the byte-order mark that text starts with, 0 for none: FF FE or
+// FE FF (UTF-16), or EF BB BF (UTF-8) where the ANSI code page is UTF-8.
+std::size_t byteOrderMarkSize(const char* text, std::size_t size);
 
 // Reads the open file from its start in pieces and adds each line that is not
 // blank as an entry, moved into its slot so that it is held once. A line ends
@@ -32,5 +33,6 @@ bool startsWithUtf16Mark(const char* text, std::size_t size);
 // bytes after the last CR still form a line, and after the 1,000th entry: the
 // lines past it are left out. A file that starts with a UTF-16 byte-order
 // mark (FF FE or FE FF) is read as the text it holds, in the ANSI code page,
-// by the same rules; any other file as its bytes, a UTF-8 mark included.
+// by the same rules; any other file as its bytes. A UTF-8 mark is a mark where
+// the ANSI code page is UTF-8, and otherwise part of the first varn.
 ListFileRead readEntries(FileHandle file);

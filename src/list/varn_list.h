@@ -20,11 +20,14 @@ int findVarn(const std::string& text);
 
 // Sort entries 1 to varnCount. Adding uses the case-sensitive ordering (bytes
 // compared unsigned, so every upper-case letter before every lower-case one);
-// removing and editing fold a to z to upper case, so the six characters from
-// '[' to '`' come after the letters. Entries that compare equal keep their
+// removing and editing fold a to z to upper case (letters that are characters
+// of their own, never a byte of a longer character), so the six characters
+// from '[' to '`' come after the letters. Entries that compare equal keep their
 // order.
 void sortVarnsCaseSensitive();
 void sortVarnsFolded();
+// An entry as the folding ordering compares it.
+std::string foldedForOrder(const std::string& text);
 
 // The text without its trailing spaces (byte 0x20 only): what is tested for
 // emptiness in the user's input.

@@ -4,6 +4,14 @@
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are UTF-16");
 
+unsigned ansiCodePageNumber() {
+    return GetACP();
+}
+
+bool isLeadByte(unsigned codePage, unsigned char byte) {
+    return IsDBCSLeadByteEx(codePage, byte) != FALSE;
+}
+
 bool appendInAnsiCodePage(const char16_t* text, std::size_t length, std::string& out) {
     if (length == 0) {
         return true;

@@ -9,3 +9,12 @@ bool appendInAnsiCodePage(const char16_t* text, std::size_t length, std::string&
     }
     return exact;
 }
+
+unsigned ansiCodePageNumber() {
+    return 1252;
+}
+
+// As in Japanese Windows; no other code page has lead bytes here.
+bool isLeadByte(unsigned codePage, unsigned char byte) {
+    return codePage == 932 && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC));
+}

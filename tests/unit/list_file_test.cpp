@@ -9,6 +9,7 @@
 #include "app/state.h"
 #include "list/varn_list.h"
 #include "fakes/files_fake.h"
+#include "ui/characters.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ struct ReadCase {
     std::string bytes;
     std::vector<std::string> varns;
     std::string written;
+    unsigned codePage = 1252;
 };
 
 TEST_F(ListFileTest, ReadsAndWritesTheListFileForms) {
@@ -117,14 +119,22 @@ TEST_F(ListFileTest, ReadsAndWritesTheListFileForms) {
          "\r\n\xFF\xFEx\r\n",
          {"\xFF\xFEx"},
          "\r\n\xFF\xFEx\r\n"},
+        {"UTF-8 mark under UTF-8", "\xEF\xBB\xBFitem\r\n", {"item"}, "item\r\n", 65001},
+        {"a first varn that begins with U+FEFF under UTF-8",
+         "\xEF\xBB\xBF\xEF\xBB\xBFitem",
+         {"\xEF\xBB\xBFitem"},
+         "\r\n\xEF\xBB\xBFitem\r\n",
+         65001},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
+        textCodePage = describeCodePage(c.codePage);
         EXPECT_EQ(c.written, roundTrip(c.bytes));
         EXPECT_EQ(c.varns, loadedVarns());
         EXPECT_EQ(0u, fakefs::openHandleCount());
     }
+    textCodePage = describeCodePage(1252);
 }
 
 TEST_F(ListFileTest, AnEntryHoldingACrLoadsAsTwoNextTime) {

@@ -2,15 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include "list/varn_list.h"
 #include "sweep/last_match.h"
+#include "ui/characters.h"
+#include "ui/cut_text.h"
 #include "unit/match_reference.h"
 
 namespace {
 
-TEST(NormaliseText, TrimsOnlySpacesAndUpperCasesByTheFixedTable) {
+// Outside single-byte code pages the folding ordering folds the same
+// letters as the sweep, and a cut one byte short of the end takes the whole
+// last character off.
+TEST(NormaliseText, TrimsOnlySpacesAndUpperCasesByCharacterInEachCodePage) {
     const struct {
         std::string text;
         std::string expected;
+        unsigned codePage = 1252;
+        std::size_t lastCharacter = 1;
     } cases[] = {
         {"", ""},
         {"   ", ""},
@@ -24,10 +32,30 @@ TEST(NormaliseText, TrimsOnlySpacesAndUpperCasesByTheFixedTable) {
         {"\x9A\x90\x8E\x8F\x80\x99\xA5", "\x9A\x90\x8E\x8F\x80\x99\xA5"},
         {"`az{@AZ[", "`AZ{@AZ["},  // the neighbours of a-z and A-Z
         {"hello w\x82rld, abcdefgh", "HELLO W\x90RLD, ABCDEFGH"},
+        // Second bytes of katakana lie among a to z: "\x83\x5A" and "\x83\x7A" differ.
+        {"\x83\x7A\x81\x5B\x83\x8B", "\x83\x7A\x81\x5B\x83\x8B", 932, 2},
+        {"\x82\xB7\x82\xB5", "\x82\xB7\x82\xB5", 932, 2},  // 0x82 leads hiragana
+        {"\x83"
+         "abcdefghij",
+         "\x83"
+         "aBCDEFGHIJ",
+         932},
+        {"x\x82", "X\x82", 932},  // a lead byte at the end stays
+        {"\xA4", "\xA4", 932},    // a half-width sign of its own, not the letter 0xA4 of 1252
+        {"\xD1\x87\xD0\xB0\xD0\xB9 abc", "\xD1\x87\xD0\xB0\xD0\xB9 ABC", 65001},
+        {"\xE4\xB8\x87\xE6\x9C\x88", "\xE4\xB8\x87\xE6\x9C\x88", 65001, 3},
+        {"caf\xC3\xA9 \xF0\x9F\x98\x80", "CAF\xC3\xA9 \xF0\x9F\x98\x80", 65001, 4},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(c.expected, normaliseText(c.text)) << c.text;
+        textCodePage = describeCodePage(c.codePage);
+        EXPECT_EQ(c.expected, normaliseText(c.text)) << c.codePage << " " << c.text;
+        if (c.codePage != 1252) {
+            EXPECT_EQ(c.expected, foldedForOrder(c.text)) << c.codePage << " " << c.text;
+            EXPECT_EQ(c.text.substr(0, c.text.size() - c.lastCharacter),
+                      cutText(c.text, c.text.size() - 1));
+        }
     }
+    textCodePage = describeCodePage(1252);
 }
 
 // Every byte value at every position of an eight-byte block and of the tail,
