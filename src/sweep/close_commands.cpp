@@ -18,9 +18,11 @@ std::vector<CloseInFlight>::iterator findToken(std::uintptr_t token) {
                         [token](const CloseInFlight& record) { return record.token == token; });
 }
 
-bool inFlight(WindowHandle window) {
+// A program that has not yet handled one command, perhaps because it is
+// asking its user about it, would get the next inside that question.
+bool threadBusy(std::uint32_t thread) {
     return std::any_of(records.inFlight.begin(), records.inFlight.end(),
-                       [window](const CloseInFlight& record) { return record.window == window; });
+                       [thread](const CloseInFlight& record) { return record.thread == thread; });
 }
 
 bool waitingForReply() {
@@ -40,17 +42,18 @@ void finish() {
 
 void onCloseHandled(std::uintptr_t token);
 
-// A window that has gone by its turn is sent nothing: the send fails.
+// A window that has gone by its turn has no thread, and is sent nothing.
 void sendOne(WindowHandle window) {
     if (isOwnThreadWindow(window)) {
         sendCloseCommand(window);
         return;
     }
-    if (inFlight(window) || isWindowHung(window)) {
+    const std::uint32_t thread = windowThreadId(window);
+    if (thread == 0 || threadBusy(thread) || isWindowHung(window)) {
         return;
     }
     const std::uintptr_t token = nextToken++;
-    records.inFlight.push_back(CloseInFlight{token, window});
+    records.inFlight.push_back(CloseInFlight{token, window, thread});
     if (!startCloseCommand(window, onCloseHandled, token)) {
         records.inFlight.erase(findToken(token));
         return;
@@ -90,7 +93,8 @@ void onCloseHandled(std::uintptr_t token) {
 }  // namespace
 
 void startCloseCommands(const std::vector<WindowHandle>& windows, CloseCommandsEnded ended) {
-    // A window that has gone will never reply to what it was sent.
+    // A window that has gone (with its thread, perhaps) will never reply to
+    // what it was sent, and leaves its thread free for the next command.
     records.inFlight.erase(
         std::remove_if(records.inFlight.begin(), records.inFlight.end(),
                        [](const CloseInFlight& record) { return !windowExists(record.window); }),

@@ -5,10 +5,12 @@
 // goes out once that window has handled it, or once it has had
 // CLOSE_WAIT_MILLISECONDS to do so, whichever comes first. Meanwhile the
 // message loop runs as ever, so a hung program, or one asking its user
-// whether to save, holds up no click. A window never has two commands of ours in flight:
-// while it has not handled one, it is passed over. A window that has stopped
-// reading its messages (hung, or the ghost Windows shows in its place) is
-// asked nothing, since a close command to a ghost offers to end its program.
+// whether to save, holds up no click. A program answers one command at a
+// time: while a window has not handled one of ours, no window of its thread
+// is sent another, by this sweep or a later one; it is passed over. A window
+// that has stopped reading its messages (hung, or the ghost Windows shows in
+// its place) is asked nothing, since a close command to a ghost offers to end
+// its program.
 #include <cstdint>
 #include <vector>
 
@@ -33,6 +35,7 @@ bool closeCommandsUnderWay();
 struct CloseInFlight {
     std::uintptr_t token;
     WindowHandle window;
+    std::uint32_t thread;  // the window's: it is sent nothing else meanwhile
 };
 
 // Program-wide, defined with the rest of the program's state.

@@ -15,6 +15,7 @@ struct Target {
     int handleMilliseconds;
     bool closes;
     bool hung;
+    int thread = 0;  // shared by the windows with that number
 };
 
 // t: a tick after that many milliseconds; on the window numbered from 1:
@@ -57,7 +58,7 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
         {"a window that has gone by its turn is not waited for",
          {{"A", H, true, false}, {"B", H, true, false}, {"C", 0, true, false}},
          {"a", "b", "c"}, {{'d', 2}, {'r', 1}, {'t', 0}},
-         {{1, 0}, {2, 0}, {3, 0}}, 0, 0},
+         {{1, 0}, {3, 0}}, 0, 0},
         {"a window chosen by two varns gets two commands, one after the other",
          {{"Editor - a.txt", 300, false, false}},
          {"Edit", "Editor"}, {},
@@ -74,6 +75,9 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
          {{"Hung", H, true, false}},
          {"hung"}, {{'t', 2000}, {'d', 1}, {'s', 0}},
          {{1, 0}}, 2000, 0},
+        {"two windows of one thread: the second is passed over until the first is handled",
+         {{"Ask one", H, true, false, 7}, {"Ask two", 0, true, false, 7}}, {"ask one", "ask two"},
+         {{'t', 2000}, {'s', 0}, {'t', 500}, {'r', 1}, {'s', 0}}, {{1, 0}, {2, 2500}}, 2000, 0},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -82,7 +86,9 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
         std::vector<WindowHandle> handles;
         for (const Target& target : c.targets) {
             handles.push_back(addWindow(target.caption, target.handleMilliseconds, target.closes));
-            fakewin::window(handles.back()).hung = target.hung;
+            fakewin::Window& window = fakewin::window(handles.back());
+            window.hung = target.hung;
+            window.thread = static_cast<std::uint32_t>(target.thread);
         }
         for (const std::string& varn : c.varns) {
             varnList[++varnCount] = varn;
