@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "list/varn_list.h"
 #include "platform/window_source.h"
+#include "sweep/last_match.h"
+#include "sweep/sweep.h"
 
 namespace {
 
@@ -25,6 +28,16 @@ bool threadBusy(std::uint32_t thread) {
                        [thread](const CloseInFlight& record) { return record.thread == thread; });
 }
 
+// The list may have changed and the window may have taken another caption
+// since the snapshot. The varn is looked for by its text, not its entry
+// number: every change re-sorts the list. An equal varn still in the list
+// would choose the window all the same.
+bool stillChosen(const CloseTarget& target) {
+    const int entry = findVarn(target.varn);
+    return entry != 0 && entry <= varnCount &&
+           captionMatches(windowCaption(target.window), target.varn);
+}
+
 bool waitingForReply() {
     return records.awaited != 0 && findToken(records.awaited) != records.inFlight.end() &&
            steadyMilliseconds() < records.deadline;
@@ -42,8 +55,12 @@ void finish() {
 
 void onCloseHandled(std::uintptr_t token);
 
-// A window that has gone by its turn has no thread, and is sent nothing.
-void sendOne(WindowHandle window) {
+// A window that has gone by its turn has no caption, so no longer matches.
+void sendOne(const CloseTarget& target) {
+    const WindowHandle window = target.window;
+    if (!stillChosen(target)) {
+        return;
+    }
     if (isOwnThreadWindow(window)) {
         sendCloseCommand(window);
         return;
@@ -92,14 +109,14 @@ void onCloseHandled(std::uintptr_t token) {
 
 }  // namespace
 
-void startCloseCommands(const std::vector<WindowHandle>& windows, CloseCommandsEnded ended) {
+void startCloseCommands(const std::vector<CloseTarget>& targets, CloseCommandsEnded ended) {
     // A window that has gone (with its thread, perhaps) will never reply to
     // what it was sent, and leaves its thread free for the next command.
     records.inFlight.erase(
         std::remove_if(records.inFlight.begin(), records.inFlight.end(),
                        [](const CloseInFlight& record) { return !windowExists(record.window); }),
         records.inFlight.end());
-    records.queue = windows;
+    records.queue = targets;
     records.next = 0;
     records.awaited = 0;
     records.ended = ended;

@@ -19,8 +19,8 @@ struct Target {
 };
 
 // t: a tick after that many milliseconds; on the window numbered from 1:
-// r: release its reply, a: it answers again, d: it goes; o: switch off;
-// s: one more sweep, run to its end.
+// r: release its reply, a: it answers again, d: it goes, c: it is renamed;
+// o: switch off; v: the varn numbered so is removed; s: one more sweep, run to its end.
 struct Step {
     char kind;
     int value;
@@ -78,6 +78,9 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
         {"two windows of one thread: the second is passed over until the first is handled",
          {{"Ask one", H, true, false, 7}, {"Ask two", 0, true, false, 7}}, {"ask one", "ask two"},
          {{'t', 2000}, {'s', 0}, {'t', 500}, {'r', 1}, {'s', 0}}, {{1, 0}, {2, 2500}}, 2000, 0},
+        {"a varn removed, a caption changed, before their turns: those windows are passed over",
+         {{"A", H, true, false}, {"B", 0, true, false}, {"C", 0, true, false}, {"D", 0, true, false}},
+         {"a", "b", "c", "d"}, {{'v', 2}, {'c', 3}, {'r', 1}}, {{1, 0}, {4, 0}}, 0, 0},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -112,6 +115,12 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
                 fakewin::window(window).hung = false;
             } else if (step.kind == 'd') {
                 fakewin::destroyWindow(window);
+            } else if (step.kind == 'c') {
+                fakewin::window(window).caption = "Renamed";
+            } else if (step.kind == 'v') {
+                varnList.erase(varnList.begin() + step.value);  // as a removal does
+                varnList.emplace_back();
+                --varnCount;
             } else if (step.kind == 'o') {
                 dropCloseCommands();
             } else {
