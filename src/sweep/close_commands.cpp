@@ -39,12 +39,14 @@ bool stillChosen(const CloseTarget& target) {
 }
 
 bool waitingForReply() {
-    return records.awaited != 0 && findToken(records.awaited) != records.inFlight.end() &&
+    return !records.rushing && records.awaited != 0 &&
+           findToken(records.awaited) != records.inFlight.end() &&
            steadyMilliseconds() < records.deadline;
 }
 
 void finish() {
     records.underWay = false;
+    records.rushing = false;
     records.queue.clear();
     records.next = 0;
     records.awaited = 0;
@@ -131,6 +133,16 @@ void continueCloseCommands() {
 void dropCloseCommands() {
     if (records.underWay) {
         finish();
+    }
+}
+
+void endCloseCommands() {
+    // Only the command to the program's own window can end it while a
+    // sending loop is further up the stack; that loop sends the rest.
+    if (records.sending) {
+        records.rushing = true;
+    } else {
+        dropCloseCommands();
     }
 }
 

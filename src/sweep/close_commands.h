@@ -40,6 +40,11 @@ void startCloseCommands(const std::vector<CloseTarget>& targets, CloseCommandsEn
 void continueCloseCommands();
 // Drops the commands not yet sent; those in flight stay recorded.
 void dropCloseCommands();
+// The main window is going, so the program ends. When a command of the sweep
+// closed it, the commands still to go are sent at once, in order, without
+// waiting for replies: the sweep had chosen them. Closed any other way, the
+// program drops them.
+void endCloseCommands();
 bool closeCommandsUnderWay();
 
 struct CloseInFlight {
@@ -57,6 +62,7 @@ struct CloseCommandRecords {
     std::uint64_t deadline = 0;      // steady time when waiting for it ends
     bool underWay = false;
     bool sending = false;  // a sending loop is further up the stack
+    bool rushing = false;  // the program ends: the rest go without waiting
     CloseCommandsEnded ended = nullptr;
 };
 extern CloseCommandRecords closeCommandRecords;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_dialog.h"
+#include "ui/win_constants.h"
 #include "unit/sweep_fixture.h"
 
 namespace {
@@ -15,7 +17,7 @@ struct Target {
     int handleMilliseconds;
     bool closes;
     bool hung;
-    int thread = 0;  // shared by the windows with that number
+    int thread = 0;  // shared by the windows with that number; -1: the main window
 };
 
 // t: a tick after that many milliseconds; on the window numbered from 1:
@@ -81,6 +83,10 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
         {"a varn removed, a caption changed, before their turns: those windows are passed over",
          {{"A", H, true, false}, {"B", 0, true, false}, {"C", 0, true, false}, {"D", 0, true, false}},
          {"a", "b", "c", "d"}, {{'v', 2}, {'c', 3}, {'r', 1}}, {{1, 0}, {4, 0}}, 0, 0},
+        {"the program's own window in the middle: the rest go at once, unanswered",
+         {{"A", 100, true, false}, {"Brimlock - 1.00", 0, true, false, -1}, {"Y", H, true, false},
+          {"Z", H, true, false}}, {"a", "brimlock", "y", "z"}, {{'t', 100}},
+         {{1, 0}, {2, 100}, {3, 100}, {4, 100}}, 100, 2},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -92,6 +98,8 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
             fakewin::Window& window = fakewin::window(handles.back());
             window.hung = target.hung;
             window.thread = static_cast<std::uint32_t>(target.thread);
+            window.ownThread = target.thread < 0;
+            window.onClose = [] { mainDialogCallback(0, WM_DESTROY, 0, 0); };  // own: the main one
         }
         for (const std::string& varn : c.varns) {
             varnList[++varnCount] = varn;
