@@ -42,7 +42,7 @@ std::int32_t mainDialogCallback(WindowHandle, unsigned message, MessageWParam, M
         setTimer(mainDialog, IDT_COUNTDOWN, COUNTDOWN_PERIOD_MS);
     } else if (message == WM_DESTROY) {
         killTimer(mainDialog, IDT_COUNTDOWN);
-        dropCloseCommands();  // the program ends: what is still to go is dropped
+        endCloseCommands();  // the program ends: the rest of a sweep go out or are dropped
     } else if (message == WM_TIMER) {
         // Whatever the timer id: the main window has only the one timer.
         if (isActive == 1) {

@@ -27,6 +27,9 @@ void sendCloseCommand(WindowHandle window);
 
 // True for a window that belongs to the calling thread.
 bool isOwnThreadWindow(WindowHandle window);
+// The thread that handles the window's messages (GetWindowThreadProcessId),
+// 0 once the window has gone.
+std::uint32_t windowThreadId(WindowHandle window);
 // False once the window has been destroyed.
 bool windowExists(WindowHandle window);
 // True for a window whose thread has not read its messages for a while, and

@@ -78,6 +78,10 @@ bool isOwnThreadWindow(WindowHandle window) {
     return GetWindowThreadProcessId(toWindow(window), nullptr) == GetCurrentThreadId();
 }
 
+std::uint32_t windowThreadId(WindowHandle window) {
+    return GetWindowThreadProcessId(toWindow(window), nullptr);
+}
+
 bool windowExists(WindowHandle window) {
     return IsWindow(toWindow(window)) != FALSE;
 }

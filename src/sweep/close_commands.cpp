@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "list/varn_list.h"
 #include "platform/window_source.h"
+#include "sweep/last_match.h"
+#include "sweep/sweep.h"
 
 namespace {
 
@@ -18,18 +21,32 @@ std::vector<CloseInFlight>::iterator findToken(std::uintptr_t token) {
                         [token](const CloseInFlight& record) { return record.token == token; });
 }
 
-bool inFlight(WindowHandle window) {
+// A program that has not yet handled one command, perhaps because it is
+// asking its user about it, would get the next inside that question.
+bool threadBusy(std::uint32_t thread) {
     return std::any_of(records.inFlight.begin(), records.inFlight.end(),
-                       [window](const CloseInFlight& record) { return record.window == window; });
+                       [thread](const CloseInFlight& record) { return record.thread == thread; });
+}
+
+// The list may have changed and the window may have taken another caption
+// since the snapshot. The varn is looked for by its text, not its entry
+// number: every change re-sorts the list. An equal varn still in the list
+// would choose the window all the same.
+bool stillChosen(const CloseTarget& target) {
+    const int entry = findVarn(target.varn);
+    return entry != 0 && entry <= varnCount &&
+           captionMatches(windowCaption(target.window), target.varn);
 }
 
 bool waitingForReply() {
-    return records.awaited != 0 && findToken(records.awaited) != records.inFlight.end() &&
+    return !records.rushing && records.awaited != 0 &&
+           findToken(records.awaited) != records.inFlight.end() &&
            steadyMilliseconds() < records.deadline;
 }
 
 void finish() {
     records.underWay = false;
+    records.rushing = false;
     records.queue.clear();
     records.next = 0;
     records.awaited = 0;
@@ -40,17 +57,22 @@ void finish() {
 
 void onCloseHandled(std::uintptr_t token);
 
-// A window that has gone by its turn is sent nothing: the send fails.
-void sendOne(WindowHandle window) {
+// A window that has gone by its turn has no caption, so no longer matches.
+void sendOne(const CloseTarget& target) {
+    const WindowHandle window = target.window;
+    if (!stillChosen(target)) {
+        return;
+    }
     if (isOwnThreadWindow(window)) {
         sendCloseCommand(window);
         return;
     }
-    if (inFlight(window) || isWindowHung(window)) {
+    const std::uint32_t thread = windowThreadId(window);
+    if (thread == 0 || threadBusy(thread) || isWindowHung(window)) {
         return;
     }
     const std::uintptr_t token = nextToken++;
-    records.inFlight.push_back(CloseInFlight{token, window});
+    records.inFlight.push_back(CloseInFlight{token, window, thread});
     if (!startCloseCommand(window, onCloseHandled, token)) {
         records.inFlight.erase(findToken(token));
         return;
@@ -89,13 +111,14 @@ void onCloseHandled(std::uintptr_t token) {
 
 }  // namespace
 
-void startCloseCommands(const std::vector<WindowHandle>& windows, CloseCommandsEnded ended) {
-    // A window that has gone will never reply to what it was sent.
+void startCloseCommands(const std::vector<CloseTarget>& targets, CloseCommandsEnded ended) {
+    // A window that has gone (with its thread, perhaps) will never reply to
+    // what it was sent, and leaves its thread free for the next command.
     records.inFlight.erase(
         std::remove_if(records.inFlight.begin(), records.inFlight.end(),
                        [](const CloseInFlight& record) { return !windowExists(record.window); }),
         records.inFlight.end());
-    records.queue = windows;
+    records.queue = targets;
     records.next = 0;
     records.awaited = 0;
     records.ended = ended;
@@ -110,6 +133,16 @@ void continueCloseCommands() {
 void dropCloseCommands() {
     if (records.underWay) {
         finish();
+    }
+}
+
+void endCloseCommands() {
+    // Only the command to the program's own window can end it while a
+    // sending loop is further up the stack; that loop sends the rest.
+    if (records.sending) {
+        records.rushing = true;
+    } else {
+        dropCloseCommands();
     }
 }
 

@@ -132,3 +132,7 @@ std::vector<int> findLastMatches(const std::vector<std::string>& captions, int c
     }
     return chosen;
 }
+
+bool captionMatches(const std::string& caption, const std::string& varn) {
+    return findLastMatches({std::string(), caption}, 1, {std::string(), varn}, 1)[1] == 1;
+}

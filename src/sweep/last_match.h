@@ -16,3 +16,6 @@
 // entry i is the index of the last caption that varn i matches, or 0.
 std::vector<int> findLastMatches(const std::vector<std::string>& captions, int captionCount,
                                  const std::vector<std::string>& varns, int varnCount);
+
+// Whether the one caption matches the one varn, by the same rule.
+bool captionMatches(const std::string& caption, const std::string& varn);

@@ -26,13 +26,17 @@ std::string windowClassName(WindowHandle window) {
     return cutText(std::string_view(buffer, CLASS_BUFFER - 1));
 }
 
+std::string windowCaption(WindowHandle window) {
+    char buffer[CAPTION_BUFFER] = {};
+    getWindowText(window, buffer, CAPTION_BUFFER);
+    return cutText(std::string_view(buffer, CAPTION_BUFFER - 1));
+}
+
 std::int32_t collectWindow(WindowHandle window, std::intptr_t /*context*/) {
     if (snapshotCount >= MAX_SNAPSHOT) {
         return 1;
     }
-    char buffer[CAPTION_BUFFER] = {};
-    getWindowText(window, buffer, CAPTION_BUFFER);
-    std::string caption = cutText(std::string_view(buffer, CAPTION_BUFFER - 1));
+    std::string caption = windowCaption(window);
     if (caption.empty()) {
         return 1;
     }
@@ -62,11 +66,11 @@ void sweepWindows(CloseCommandsEnded ended) {
 
     const int count = varnCount;
     const std::vector<int> chosen = findLastMatches(snapshotTitles, snapshotCount, varnList, count);
-    std::vector<WindowHandle> windows;
+    std::vector<CloseTarget> targets;
     for (int i = 1; i <= count; ++i) {
         if (chosen[i] != 0) {
-            windows.push_back(snapshotHandles[chosen[i]]);
+            targets.push_back(CloseTarget{snapshotHandles[chosen[i]], varnList[i]});
         }
     }
-    startCloseCommands(windows, ended);
+    startCloseCommands(targets, ended);
 }

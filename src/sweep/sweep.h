@@ -25,3 +25,6 @@ std::int32_t collectWindow(WindowHandle window, std::intptr_t context);
 
 // The window's class name, empty when it can't be read.
 std::string windowClassName(WindowHandle window);
+// The window's caption as the snapshot keeps it: at most 255 bytes, up to the
+// first NUL; empty when it can't be read or the window has gone.
+std::string windowCaption(WindowHandle window);

@@ -226,6 +226,11 @@ bool isOwnThreadWindow(WindowHandle window) {
     return found && found->setup.ownThread;
 }
 
+std::uint32_t windowThreadId(WindowHandle window) {
+    const FakeWindow* found = findAlive(window);
+    return !found ? 0 : found->setup.thread != 0 ? found->setup.thread : 0x1000u + found->number;
+}
+
 bool windowExists(WindowHandle window) {
     return fakewin::isAlive(window);
 }

@@ -25,6 +25,7 @@ struct Window {
     bool captionReadable = true;
     bool classReadable = true;
     bool ownThread = false;
+    std::uint32_t thread = 0;       // shared with other windows; 0: a thread of its own
     int handleMilliseconds = 0;     // time taken to handle a close command, or NEVER
     bool closesOnCommand = true;    // false: the window refuses, as after "Cancel"
     std::function<void()> onClose;  // runs inside a direct close command (own windows)

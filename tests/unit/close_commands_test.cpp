@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_dialog.h"
+#include "ui/win_constants.h"
 #include "unit/sweep_fixture.h"
 
 namespace {
@@ -15,11 +17,12 @@ struct Target {
     int handleMilliseconds;
     bool closes;
     bool hung;
+    int thread = 0;  // shared by the windows with that number; -1: the main window
 };
 
 // t: a tick after that many milliseconds; on the window numbered from 1:
-// r: release its reply, a: it answers again, d: it goes; o: switch off;
-// s: one more sweep, run to its end.
+// r: release its reply, a: it answers again, d: it goes, c: it is renamed;
+// o: switch off; v: the varn numbered so is removed; s: one more sweep, run to its end.
 struct Step {
     char kind;
     int value;
@@ -57,7 +60,7 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
         {"a window that has gone by its turn is not waited for",
          {{"A", H, true, false}, {"B", H, true, false}, {"C", 0, true, false}},
          {"a", "b", "c"}, {{'d', 2}, {'r', 1}, {'t', 0}},
-         {{1, 0}, {2, 0}, {3, 0}}, 0, 0},
+         {{1, 0}, {3, 0}}, 0, 0},
         {"a window chosen by two varns gets two commands, one after the other",
          {{"Editor - a.txt", 300, false, false}},
          {"Edit", "Editor"}, {},
@@ -74,6 +77,16 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
          {{"Hung", H, true, false}},
          {"hung"}, {{'t', 2000}, {'d', 1}, {'s', 0}},
          {{1, 0}}, 2000, 0},
+        {"two windows of one thread: the second is passed over until the first is handled",
+         {{"Ask one", H, true, false, 7}, {"Ask two", 0, true, false, 7}}, {"ask one", "ask two"},
+         {{'t', 2000}, {'s', 0}, {'t', 500}, {'r', 1}, {'s', 0}}, {{1, 0}, {2, 2500}}, 2000, 0},
+        {"a varn removed, a caption changed, before their turns: those windows are passed over",
+         {{"A", H, true, false}, {"B", 0, true, false}, {"C", 0, true, false}, {"D", 0, true, false}},
+         {"a", "b", "c", "d"}, {{'v', 2}, {'c', 3}, {'r', 1}}, {{1, 0}, {4, 0}}, 0, 0},
+        {"the program's own window in the middle: the rest go at once, unanswered",
+         {{"A", 100, true, false}, {"Brimlock - 1.00", 0, true, false, -1}, {"Y", H, true, false},
+          {"Z", H, true, false}}, {"a", "brimlock", "y", "z"}, {{'t', 100}},
+         {{1, 0}, {2, 100}, {3, 100}, {4, 100}}, 100, 2},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -82,7 +95,11 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
         std::vector<WindowHandle> handles;
         for (const Target& target : c.targets) {
             handles.push_back(addWindow(target.caption, target.handleMilliseconds, target.closes));
-            fakewin::window(handles.back()).hung = target.hung;
+            fakewin::Window& window = fakewin::window(handles.back());
+            window.hung = target.hung;
+            window.thread = static_cast<std::uint32_t>(target.thread);
+            window.ownThread = target.thread < 0;
+            window.onClose = [] { mainDialogCallback(0, WM_DESTROY, 0, 0); };  // own: the main one
         }
         for (const std::string& varn : c.varns) {
             varnList[++varnCount] = varn;
@@ -106,6 +123,12 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
                 fakewin::window(window).hung = false;
             } else if (step.kind == 'd') {
                 fakewin::destroyWindow(window);
+            } else if (step.kind == 'c') {
+                fakewin::window(window).caption = "Renamed";
+            } else if (step.kind == 'v') {
+                varnList.erase(varnList.begin() + step.value);  // as a removal does
+                varnList.emplace_back();
+                --varnCount;
             } else if (step.kind == 'o') {
                 dropCloseCommands();
             } else {
