@@ -1,5 +1,6 @@
 #include "app/state.h"
 
+#include "app/main_dialog.h"
 #include "app/shutdown.h"
 #include "list/list_file.h"
 #include "list/varn_list.h"
@@ -11,6 +12,7 @@ float delaySeconds;
 std::int16_t isActive;
 float lastSweepTime;
 bool listSavedForSessionEnd;
+std::int16_t ticksSinceListReadTried;
 
 std::vector<std::string> varnList;
 std::int16_t varnCount;
@@ -29,6 +31,7 @@ void resetProgramState() {
     // Farther before every time of day than any delay: the first tick sweeps.
     lastSweepTime = -10000.0f;
     listSavedForSessionEnd = false;
+    ticksSinceListReadTried = 0;
 
     varnList.assign(MAX_VARNS + 1, std::string());
     varnCount = 0;

@@ -20,6 +20,8 @@ enum class ListFileRead {
     // UTF-16 text with characters that the ANSI code page lacks: they stand
     // as its default character.
     NotInCodePage,
+    // Not read at all: another program held the file (the load's open only).
+    Held,
 };
 
 // Whether text starts with a UTF-16 byte-order mark, FF FE or FE FF.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "list/list_file.h"
 #include "list/varn_list.h"
 #include "sweep/snapshot.h"
 #include "ui/win_constants.h"
@@ -151,6 +152,38 @@ TEST_F(MainDialogTest, SwitchedOffAndOnAgainCountsFromTheLastSweep) {
             EXPECT_EQ(c.shown, countdownText());
             EXPECT_EQ(c.sweeps, fakewin::enumerations());
         });
+    }
+}
+
+// Held longer than the load waits (seven tries), and at the first try on a
+// tick: read at the next, ten ticks on, with no pause and no write. A list
+// changed first is never read, so the two do not mix.
+TEST_F(MainDialogTest, AListFileHeldAtStartShowsOnceLetGoUnlessTheListChangedFirst) {
+    for (const bool changedFirst : {false, true}) {
+        SCOPED_TRACE(changedFirst);
+        SetUp();
+        fakefs::setFile("brimlock.ini", "b\r\na\r\n");
+        fakefs::refuseOpen("brimlock.ini", FileOpenMode::Read, FileError::InUse, 8);
+        loadVarnList();
+        const std::size_t loaded = fakefs::calls().size();
+        whileMainWindowOpen([changedFirst] {
+            varnListChanged = changedFirst;
+            for (int ticks = 0; ticks < 19; ++ticks) {
+                tick();
+            }
+            EXPECT_TRUE(fakeui::listBoxRows(mainDialog, IDC_VARN_LIST).empty());
+            tick();
+            const std::vector<std::string> read{"a", "b"};
+            EXPECT_EQ(changedFirst ? std::vector<std::string>() : read,
+                      fakeui::listBoxRows(mainDialog, IDC_VARN_LIST));
+        });
+        EXPECT_EQ(changedFirst ? ListFileRead::Held : ListFileRead::Whole, listFileRead);
+        for (std::size_t i = loaded; i < fakefs::calls().size(); ++i) {
+            const std::string& call = fakefs::calls()[i];
+            EXPECT_TRUE(call == "open brimlock.ini Read" || call == "read" || call == "close" ||
+                        call.rfind("exists ", 0) == 0)
+                << call;
+        }
     }
 }
 
