@@ -80,9 +80,9 @@ TEST_F(RobustnessE2eTest, AListFileOfRandomBytesIsWrittenBackEntryForEntry) {
     }
 }
 
-// Another program holds the list file without sharing, until the program has
-// ended: held at start, the program runs with an empty list and leaves the
-// file alone; held at exit, it cannot write. The file keeps what it held.
+// Another program holds the list file without sharing: at start the program
+// runs with an empty list and leaves the file alone; at exit it cannot write
+// and the file keeps what it held.
 TEST_F(RobustnessE2eTest, AListFileHeldByAnotherProgramIsNotDamaged) {
     const std::string content = uniqueCaption("kept") + "\r\n" + uniqueCaption("as it was") + "\n";
     for (const bool heldAtStart : {true, false}) {
