@@ -12,12 +12,12 @@ float delaySeconds;
 std::int16_t isActive;
 float lastSweepTime;
 bool listSavedForSessionEnd;
-std::int16_t ticksSinceListReadTried;
 
 std::vector<std::string> varnList;
 std::int16_t varnCount;
 bool varnListChanged;
 ListFileRead listFileRead;
+std::int16_t ticksSinceListReadTried;
 
 std::vector<std::string> snapshotTitles;
 std::vector<WindowHandle> snapshotHandles;
@@ -31,12 +31,12 @@ void resetProgramState() {
     // Farther before every time of day than any delay: the first tick sweeps.
     lastSweepTime = -10000.0f;
     listSavedForSessionEnd = false;
-    ticksSinceListReadTried = 0;
 
     varnList.assign(MAX_VARNS + 1, std::string());
     varnCount = 0;
     varnListChanged = false;
     listFileRead = ListFileRead::Whole;
+    ticksSinceListReadTried = 0;
 
     snapshotTitles.assign(MAX_SNAPSHOT + 1, std::string());
     snapshotHandles.assign(MAX_SNAPSHOT + 1, 0);
