@@ -2,6 +2,8 @@
 
 #include "app/main_controls.h"
 #include "app/state.h"
+#include "list/list_file.h"
+#include "list/varn_list_box.h"
 #include "sweep/countdown.h"
 #include "sweep/sweep.h"
 #include "ui/number_text.h"
@@ -11,6 +13,7 @@
 namespace {
 
 constexpr unsigned COUNTDOWN_PERIOD_MS = 100;
+constexpr std::int16_t TICKS_PER_LIST_READ = 10;  // about a second
 
 void recordSweepEnd() {
     lastSweepTime = static_cast<float>(secondsSinceMidnight());
@@ -35,6 +38,18 @@ void countdownTick() {
     }
 }
 
+// A backup or sync client may hold brimlock.ini for longer than the load
+// waits: once it lets go, the list shows as after a normal start.
+void readHeldListFileNow() {
+    if (listFileRead != ListFileRead::Held || ++ticksSinceListReadTried < TICKS_PER_LIST_READ) {
+        return;
+    }
+    ticksSinceListReadTried = 0;
+    if (readHeldListFile()) {
+        refreshVarnListBox(mainDialog);
+    }
+}
+
 }  // namespace
 
 std::int32_t mainDialogCallback(WindowHandle, unsigned message, MessageWParam, MessageLParam) {
@@ -44,7 +59,9 @@ std::int32_t mainDialogCallback(WindowHandle, unsigned message, MessageWParam, M
         killTimer(mainDialog, IDT_COUNTDOWN);
         endCloseCommands();  // the program ends: the rest of a sweep go out or are dropped
     } else if (message == WM_TIMER) {
-        // Whatever the timer id: the main window has only the one timer.
+        // Whatever the timer id: the main window has only the one timer. The
+        // list first, so that a sweep on the same tick has it.
+        readHeldListFileNow();
         if (isActive == 1) {
             countdownTick();
         }

@@ -59,13 +59,21 @@ std::string errorCause(SaveResult result, FileError error) {
     return "";
 }
 
+// What the load made of the file stands for the whole run: saving again
+// would only fail again.
+bool retryCanHelp(SaveResult result) {
+    return result != SaveResult::NotReadWhole && result != SaveResult::NotInCodePage;
+}
+
 }  // namespace
 
 std::string saveFailureMessage(SaveResult result, FileError error) {
     return std::string("The list of varns could not be saved to ") + LIST_FILE_NAME + ": " +
-           failureCause(result) + errorCause(result, error) +
-           ".\n\nRetry saves again. Cancel ends Brimlock without saving, and the varns added, "
-           "edited or removed since it started are lost.";
+           failureCause(result) + errorCause(result, error) + "." +
+           (retryCanHelp(result)
+                ? "\n\nRetry saves again. Cancel ends Brimlock without saving, and the varns "
+                  "added, edited or removed since it started are lost."
+                : "\n\nThe varns added, edited or removed since Brimlock started are lost.");
 }
 
 void saveVarnListAtExit() {
@@ -78,9 +86,10 @@ void saveVarnListAtExit() {
         // The main window is gone, and the close often came from a sweep or
         // the taskbar: without these the question may open behind other
         // windows, and the program look hung.
+        const std::uint32_t buttons = retryCanHelp(result) ? MB_RETRYCANCEL : MB_OK;
         if (showMessage(saveFailureMessage(result, error), "Brimlock",
-                        MB_RETRYCANCEL | MB_ICONHAND | MB_TASKMODAL | MB_SETFOREGROUND |
-                            MB_TOPMOST) != IDRETRY) {
+                        buttons | MB_ICONHAND | MB_TASKMODAL | MB_SETFOREGROUND | MB_TOPMOST) !=
+            IDRETRY) {
             return;
         }
     }

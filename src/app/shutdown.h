@@ -12,7 +12,9 @@ extern bool listSavedForSessionEnd;
 
 // Saves the list. When that fails and the list was changed in this run, a
 // message names the file and the cause: Retry saves again, Cancel gives up.
-// An unchanged list loses nothing, so its failure stays silent.
+// A file not read whole at start, or not in the code page, is kept whatever a
+// save does: that message has OK alone. An unchanged list loses nothing, so
+// its failure stays silent.
 void saveVarnListAtExit();
 
 // WM_ENDSESSION: when the session is ending, saves the list as an exit does,

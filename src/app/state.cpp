@@ -1,5 +1,6 @@
 #include "app/state.h"
 
+#include "app/main_dialog.h"
 #include "app/shutdown.h"
 #include "list/list_file.h"
 #include "list/varn_list.h"
@@ -18,6 +19,7 @@ std::vector<std::string> varnList;
 std::int16_t varnCount;
 bool varnListChanged;
 ListFileRead listFileRead;
+std::int16_t ticksSinceListReadTried;
 
 std::vector<std::string> snapshotTitles;
 std::vector<WindowHandle> snapshotHandles;
@@ -38,6 +40,7 @@ void resetProgramState() {
     varnCount = 0;
     varnListChanged = false;
     listFileRead = ListFileRead::Whole;
+    ticksSinceListReadTried = 0;
 
     snapshotTitles.assign(MAX_SNAPSHOT + 1, std::string());
     snapshotHandles.assign(MAX_SNAPSHOT + 1, 0);

@@ -4,7 +4,8 @@
 // The settings below are declared here; the rest where the subsystem that
 // keeps it is: the varn list (list/varn_list.h), what the load made of the
 // list file (list/list_file.h), whether the session's end saved the list
-// (app/shutdown.h), the window snapshot (sweep/snapshot.h) and the sweep's
+// (app/shutdown.h), the ticks since a held list file was last tried
+// (app/main_dialog.h), the window snapshot (sweep/snapshot.h) and the sweep's
 // close commands (sweep/close_commands.h).
 #include <cstdint>
 

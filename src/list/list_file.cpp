@@ -192,6 +192,31 @@ bool recoverTemporaryFile(FileError* error) {
         [](FileError* e) { return renameFile(TEMPORARY_FILE_NAME, LIST_FILE_NAME, e); }, error);
 }
 
+// brimlock.ini, or where it is missing, a brimlock.ini.tmp that could not
+// take its name: an empty brimlock.ini made now would win over it.
+const char* fileHoldingTheList() {
+    return fileExists(LIST_FILE_NAME) || !fileExists(TEMPORARY_FILE_NAME) ? LIST_FILE_NAME
+                                                                          : TEMPORARY_FILE_NAME;
+}
+
+// A list that is not the file's whole list must not be saved over it.
+void readListFile(bool waitWhileHeld) {
+    const char* name = fileHoldingTheList();
+    FileError error = FileError::None;
+    FileHandle file = waitWhileHeld ? openUnlessHeld(name, FileOpenMode::Read, &error)
+                                    : openFile(name, FileOpenMode::Read, &error);
+    if (file == INVALID_FILE) {
+        // A file that is there but could not be read (another program holds
+        // it) must survive; a missing one has nothing to lose.
+        listFileRead = !fileExists(name)           ? ListFileRead::Whole
+                       : error == FileError::InUse ? ListFileRead::Held
+                                                   : ListFileRead::NotWhole;
+        return;
+    }
+    listFileRead = readEntries(file);
+    closeFile(file);
+}
+
 }  // namespace
 
 void loadVarnList() {
@@ -201,30 +226,26 @@ void loadVarnList() {
     listFileRead = ListFileRead::Whole;
 
     FileError ignored = FileError::None;
-    const char* name = LIST_FILE_NAME;
     if (recoverTemporaryFile(&ignored)) {
         // Creates the file, empty, when it is missing; leaves an existing one alone.
         FileHandle file = openFile(LIST_FILE_NAME, FileOpenMode::EnsureExists);
         if (file != INVALID_FILE) {
             closeFile(file);
         }
-    } else {
-        // Read where it is; an empty brimlock.ini made now would win over it.
-        name = TEMPORARY_FILE_NAME;
     }
-
     // A scanner may hold the file for a moment, just after the last exit wrote
     // it: the list would seem empty for the whole run.
-    FileHandle file = openUnlessHeld(name, FileOpenMode::Read, &ignored);
-    if (file == INVALID_FILE) {
-        // A file that is there but could not be read (another program holds
-        // it) must survive; a missing one has nothing to lose.
-        listFileRead = fileExists(name) ? ListFileRead::NotWhole : ListFileRead::Whole;
-        return;
+    readListFile(true);
+}
+
+// A list the user has changed is no longer the empty one the held file
+// stands for: read now, the two would mix.
+bool readHeldListFile() {
+    if (listFileRead != ListFileRead::Held || varnListChanged) {
+        return false;
     }
-    // A list that is not the file's whole list must not be saved over it.
-    listFileRead = readEntries(file);
-    closeFile(file);
+    readListFile(false);
+    return listFileRead != ListFileRead::Held;
 }
 
 SaveResult saveVarnList(FileError* error) {
@@ -233,7 +254,7 @@ SaveResult saveVarnList(FileError* error) {
         error = &ignored;
     }
     *error = FileError::None;
-    if (listFileRead == ListFileRead::NotWhole) {
+    if (listFileRead == ListFileRead::NotWhole || listFileRead == ListFileRead::Held) {
         return SaveResult::NotReadWhole;
     }
     if (listFileRead == ListFileRead::NotInCodePage) {

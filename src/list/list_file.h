@@ -40,7 +40,14 @@ enum class SaveResult {
 // file is missing and brimlock.ini.tmp is there, that one holds the list and
 // is renamed to the list file first (read where it is, should that fail);
 // otherwise a missing file is created empty. Reads it as readEntries does.
+// One that another program holds is waited for about a second, then left
+// Held.
 void loadVarnList();
+// While the list waits for a file held at start (Held) and has not been
+// changed since: one attempt to read it, without waiting, that writes
+// nothing. True when the wait is over: listFileRead then says what the read
+// made of the file, as after loadVarnList.
+bool readHeldListFile();
 // Writes entries 1 to varnCount: into brimlock.ini.tmp, flushed, then renamed
 // over the list file, which then keeps its hidden, system and not-indexed
 // attributes and has the archive attribute. Each open and rename is tried

@@ -20,6 +20,8 @@ enum class ListFileRead {
     // UTF-16 text with characters that the ANSI code page lacks: they stand
     // as its default character.
     NotInCodePage,
+    // Not read at all: another program held the file (the load's open only).
+    Held,
 };
 
 // The size of the byte-order mark that text starts with, 0 for none: FF FE or

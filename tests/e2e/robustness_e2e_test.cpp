@@ -99,16 +99,12 @@ TEST_F(RobustnessE2eTest, AListFileHeldByAnotherProgramIsNotDamaged) {
         }
         start();
         EXPECT_EQ(heldAtStart ? 0 : 2, SendMessageA(control(IDC_VARN_LIST), LB_GETCOUNT, 0, 0));
-        if (heldAtStart) {
-            CloseHandle(held);
-        } else {
+        if (!heldAtStart) {
             hold();
         }
         ASSERT_TRUE(brimlock.closeAndWait());
         EXPECT_EQ(0u, brimlock.exitCode());
-        if (!heldAtStart) {
-            CloseHandle(held);
-        }
+        CloseHandle(held);
         EXPECT_EQ(content, readWholeFile(folder.file("brimlock.ini")));
     }
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "list/list_file.h"
 #include "list/varn_list.h"
 #include "sweep/snapshot.h"
 #include "ui/win_constants.h"
@@ -151,6 +152,30 @@ TEST_F(MainDialogTest, SwitchedOffAndOnAgainCountsFromTheLastSweep) {
             EXPECT_EQ(c.shown, countdownText());
             EXPECT_EQ(c.sweeps, fakewin::enumerations());
         });
+    }
+}
+
+// Held past the load's tries and one more: shown ten ticks on, no pause or write; never if changed.
+TEST_F(MainDialogTest, AListFileHeldAtStartShowsOnceLetGoUnlessTheListChangedFirst) {
+    for (const bool changedFirst : {false, true}) {
+        SetUp();
+        fakefs::setFile("brimlock.ini", "b\r\na\r\n");
+        fakefs::refuseOpen("brimlock.ini", FileOpenMode::Read, FileError::InUse, 8);
+        loadVarnList();
+        const std::size_t loaded = fakefs::calls().size();
+        varnListChanged = changedFirst;
+        whileMainWindowOpen([changedFirst] {
+            for (int ticks = 1; ticks <= 20; ++ticks) {
+                tick();
+                EXPECT_EQ(ticks < 20 || changedFirst ? 0u : 2u,
+                          fakeui::listBoxRows(mainDialog, IDC_VARN_LIST).size());
+            }
+        });
+        for (auto call = fakefs::calls().begin() + loaded; call < fakefs::calls().end(); ++call) {
+            EXPECT_TRUE(*call == "open brimlock.ini Read" || *call == "read" || *call == "close" ||
+                        call->rfind("exists ", 0) == 0)
+                << *call;
+        }
     }
 }
 
