@@ -13,8 +13,9 @@ const char END_OF_FILE = 0x1A;  // Ctrl-Z
 
 enum class TextForm { Bytes, Utf16LittleEndian, Utf16BigEndian };
 
-TextForm formOf(const char* start, std::size_t size) {
-    if (byteOrderMarkSize(start, size) != 2) {
+// What a file that starts with a mark of markSize bytes holds.
+TextForm formOf(const char* start, std::size_t markSize) {
+    if (markSize != 2) {
         return TextForm::Bytes;
     }
     return start[0] == '\xFF' ? TextForm::Utf16LittleEndian : TextForm::Utf16BigEndian;
@@ -138,9 +139,9 @@ ListFileRead readEntries(FileHandle file) {
         const char* text = chunk;
         std::size_t size = got;
         if (first) {
-            form = formOf(chunk, got);
-            utf16.bigEndian = form == TextForm::Utf16BigEndian;
             const std::size_t mark = byteOrderMarkSize(chunk, got);
+            form = formOf(chunk, mark);
+            utf16.bigEndian = form == TextForm::Utf16BigEndian;
             text += mark;  // the mark is no part of the text
             size -= mark;
         }
