@@ -199,18 +199,25 @@ const char* fileHoldingTheList() {
                                                                           : TEMPORARY_FILE_NAME;
 }
 
+// The file the load found held: the one the wait reads once it is let go.
+const char* heldFileName = LIST_FILE_NAME;
+
 // A list that is not the file's whole list must not be saved over it.
-void readListFile(bool waitWhileHeld) {
+void readListFile() {
     const char* name = fileHoldingTheList();
     FileError error = FileError::None;
-    FileHandle file = waitWhileHeld ? openUnlessHeld(name, FileOpenMode::Read, &error)
-                                    : openFile(name, FileOpenMode::Read, &error);
+    // A scanner may hold the file for a moment, just after the last exit
+    // wrote it: the list would seem empty for the whole run.
+    FileHandle file = openUnlessHeld(name, FileOpenMode::Read, &error);
     if (file == INVALID_FILE) {
         // A file that is there but could not be read (another program holds
-        // it) must survive; a missing one has nothing to lose.
-        listFileRead = !fileExists(name)           ? ListFileRead::Whole
-                       : error == FileError::InUse ? ListFileRead::Held
-                                                   : ListFileRead::NotWhole;
+        // it, or it is being deleted, which Windows refuses as access denied)
+        // must survive; a missing one has nothing to lose.
+        heldFileName = name;
+        listFileRead = error == FileError::InUse || error == FileError::AccessDenied
+                           ? ListFileRead::Held
+                       : fileExists(name) ? ListFileRead::NotWhole
+                                          : ListFileRead::Whole;
         return;
     }
     listFileRead = readEntries(file);
@@ -233,19 +240,25 @@ void loadVarnList() {
             closeFile(file);
         }
     }
-    // A scanner may hold the file for a moment, just after the last exit wrote
-    // it: the list would seem empty for the whole run.
-    readListFile(true);
+    readListFile();
 }
 
 // A list the user has changed is no longer the empty one the held file
-// stands for: read now, the two would mix.
+// stands for: read now, the two would mix. A file missing or refused for any
+// cause may be between the two steps of a replace (the old one deleted, the
+// new one not yet written): the wait goes on. The open lets no writer in, so
+// a file being written anew is read only once it is whole.
 bool readHeldListFile() {
     if (listFileRead != ListFileRead::Held || varnListChanged) {
         return false;
     }
-    readListFile(false);
-    return listFileRead != ListFileRead::Held;
+    FileHandle file = openFile(heldFileName, FileOpenMode::ReadAlone);
+    if (file == INVALID_FILE) {
+        return false;
+    }
+    listFileRead = readEntries(file);
+    closeFile(file);
+    return true;
 }
 
 SaveResult saveVarnList(FileError* error) {

@@ -41,12 +41,13 @@ enum class SaveResult {
 // is renamed to the list file first (read where it is, should that fail);
 // otherwise a missing file is created empty. Reads it as readEntries does.
 // One that another program holds is waited for about a second, then left
-// Held.
+// Held, as is one whose open is refused as access denied.
 void loadVarnList();
 // While the list waits for a file held at start (Held) and has not been
-// changed since: one attempt to read it, without waiting, that writes
-// nothing. True when the wait is over: listFileRead then says what the read
-// made of the file, as after loadVarnList.
+// changed since: one attempt to read it, without waiting, that touches
+// nothing else. True when the wait is over: listFileRead then says what the
+// read made of the file, as after loadVarnList. Only a read that opens the
+// file ends it; a missing or refused file keeps the list waiting.
 bool readHeldListFile();
 // Writes entries 1 to varnCount: into brimlock.ini.tmp, flushed, then renamed
 // over the list file, which then keeps its hidden, system and not-indexed

@@ -12,6 +12,7 @@ constexpr FileHandle INVALID_FILE = -1;
 enum class FileOpenMode {
     EnsureExists,     // GENERIC_READ | GENERIC_WRITE, share read and write, OPEN_ALWAYS
     Read,             // GENERIC_READ, share read and write, OPEN_EXISTING
+    ReadAlone,        // GENERIC_READ, share read, OPEN_EXISTING: no writer in meanwhile
     Write,            // GENERIC_READ | GENERIC_WRITE, no sharing, OPEN_ALWAYS
     CreateTemporary,  // GENERIC_WRITE, no sharing, CREATE_ALWAYS
 };

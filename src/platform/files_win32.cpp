@@ -60,8 +60,10 @@ FileHandle openFile(const std::string& name, FileOpenMode mode, FileError* error
             creation = OPEN_ALWAYS;
             break;
         case FileOpenMode::Read:
+        case FileOpenMode::ReadAlone:
             access = GENERIC_READ;
-            sharing = FILE_SHARE_READ | FILE_SHARE_WRITE;
+            sharing =
+                mode == FileOpenMode::Read ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
             creation = OPEN_EXISTING;
             break;
         case FileOpenMode::Write:

@@ -109,6 +109,25 @@ TEST_F(RobustnessE2eTest, AListFileHeldByAnotherProgramIsNotDamaged) {
     }
 }
 
+// A sync client's replace while the list waits for a file held at start: the
+// old file deleted as the hold ends, the new one written a moment later.
+TEST_F(RobustnessE2eTest, AListFileGoneForAMomentWhileWaitedForIsReadOnceWrittenAnew) {
+    const std::string file = folder.file("brimlock.ini");
+    const std::string varns = uniqueCaption("gamma") + "\r\n" + uniqueCaption("delta") + "\r\n";
+    ASSERT_TRUE(writeWholeFile(file, uniqueCaption("old") + "\r\n"));
+    HANDLE held = CreateFileA(file.c_str(), GENERIC_READ | DELETE, FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    start();
+    EXPECT_TRUE(DeleteFileA(file.c_str()));
+    CloseHandle(held);
+    Sleep(2500);  // two retries meet no file
+    ASSERT_TRUE(writeWholeFile(file, varns));
+    const auto rows = [&] { return SendMessageA(control(IDC_VARN_LIST), LB_GETCOUNT, 0, 0); };
+    EXPECT_TRUE(waitUntil([&] { return rows() == 2; }, 3000));
+    ASSERT_TRUE(brimlock.closeAndWait());
+    EXPECT_EQ(varns, readWholeFile(file));
+}
+
 // Whether brimlock.ini is there, its size and its time of writing, read from
 // the folder without opening the file.
 std::string listFileState(const TempFolder& folder) {

@@ -50,6 +50,8 @@ const char* modeName(FileOpenMode mode) {
             return "EnsureExists";
         case FileOpenMode::Read:
             return "Read";
+        case FileOpenMode::ReadAlone:
+            return "ReadAlone";
         case FileOpenMode::Write:
             return "Write";
         case FileOpenMode::CreateTemporary:
@@ -59,17 +61,20 @@ const char* modeName(FileOpenMode mode) {
 }
 
 bool writes(FileOpenMode mode) {
-    return mode != FileOpenMode::Read;
+    return mode != FileOpenMode::Read && mode != FileOpenMode::ReadAlone;
 }
 
-// Read and EnsureExists share read and write; Write and CreateTemporary share nothing.
-bool sharesWithOthers(FileOpenMode mode) {
-    return mode == FileOpenMode::Read || mode == FileOpenMode::EnsureExists;
+// Whether a handle open in the one mode lets an open in the other in: Read and
+// EnsureExists share read and write, ReadAlone read only, Write and
+// CreateTemporary nothing.
+bool lets(FileOpenMode open, FileOpenMode other) {
+    return open == FileOpenMode::Read || open == FileOpenMode::EnsureExists ||
+           (open == FileOpenMode::ReadAlone && !writes(other));
 }
 
 bool sharingAllows(const std::string& name, FileOpenMode mode) {
     for (const auto& [handle, file] : store.open) {
-        if (file.name == name && (!sharesWithOthers(file.mode) || !sharesWithOthers(mode))) {
+        if (file.name == name && (!lets(file.mode, mode) || !lets(mode, file.mode))) {
             return false;
         }
     }
@@ -239,7 +244,7 @@ FileHandle openFile(const std::string& name, FileOpenMode mode, FileError* error
         return INVALID_FILE;
     }
     if (!present) {
-        if (mode == FileOpenMode::Read) {
+        if (!writes(mode)) {
             return INVALID_FILE;
         }
         if (store.newFilesRefused) {
