@@ -44,5 +44,9 @@ using CloseHandled = void (*)(std::uintptr_t token);
 // gets token back. Returns false when it could not be sent, for instance
 // because the window has gone.
 bool startCloseCommand(WindowHandle window, CloseHandled handled, std::uintptr_t token);
+// Lets replies come in (and messages other programs send), for at most that
+// long; returns once one came in, or the time has passed, or earlier. Posted
+// messages stay queued: it is for a program that is ending.
+void waitForCloseReply(std::uint32_t milliseconds);
 // A clock for waits: milliseconds that only ever go forward.
 std::uint64_t steadyMilliseconds();

@@ -96,6 +96,16 @@ bool startCloseCommand(WindowHandle window, CloseHandled handled, std::uintptr_t
                                 token) != FALSE;
 }
 
+// Replies come in whenever the thread peeks at its messages; a wake for them
+// is not promised, so each wait is short.
+void waitForCloseReply(std::uint32_t milliseconds) {
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds < 50 ? milliseconds : 50, QS_SENDMESSAGE,
+                                MWMO_INPUTAVAILABLE);
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
 std::uint64_t steadyMilliseconds() {
     return GetTickCount64();
 }

@@ -57,9 +57,23 @@ void finish() {
 
 void onCloseHandled(std::uintptr_t token);
 
+// The program ends, so no later sweep would ask a window passed over now:
+// one whose thread is still inside an earlier command has its reply waited
+// for, up to the allowance, and is then sent its own.
+void awaitThreadOf(WindowHandle window) {
+    const std::uint32_t thread = windowThreadId(window);
+    const std::uint64_t until = steadyMilliseconds() + CLOSE_WAIT_MILLISECONDS;
+    while (thread != 0 && threadBusy(thread) && steadyMilliseconds() < until) {
+        waitForCloseReply(static_cast<std::uint32_t>(until - steadyMilliseconds()));
+    }
+}
+
 // A window that has gone by its turn has no caption, so no longer matches.
 void sendOne(const CloseTarget& target) {
     const WindowHandle window = target.window;
+    if (records.rushing) {
+        awaitThreadOf(window);
+    }
     if (!stillChosen(target)) {
         return;
     }
@@ -68,7 +82,7 @@ void sendOne(const CloseTarget& target) {
         return;
     }
     const std::uint32_t thread = windowThreadId(window);
-    if (thread == 0 || threadBusy(thread) || isWindowHung(window)) {
+    if (thread == 0 || (threadBusy(thread) && !records.rushing) || isWindowHung(window)) {
         return;
     }
     const std::uintptr_t token = nextToken++;

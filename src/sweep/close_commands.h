@@ -41,9 +41,10 @@ void continueCloseCommands();
 // Drops the commands not yet sent; those in flight stay recorded.
 void dropCloseCommands();
 // The main window is going, so the program ends. When a command of the sweep
-// closed it, the commands still to go are sent at once, in order, without
-// waiting for replies: the sweep had chosen them. Closed any other way, the
-// program drops them.
+// closed it, the commands still to go are sent in order, without waiting for
+// their replies: the sweep had chosen them. Only a window whose thread is
+// still handling an earlier command waits for that reply, for at most the
+// allowance. Closed any other way, the program drops them.
 void endCloseCommands();
 bool closeCommandsUnderWay();
 

@@ -261,6 +261,15 @@ bool isWindowHung(WindowHandle window) {
     return found && found->setup.hung;
 }
 
+void waitForCloseReply(std::uint32_t milliseconds) {
+    std::uint64_t until = world.now + milliseconds;
+    for (const PendingReport& report : world.pending) {
+        until = std::min(until, report.at);
+    }
+    deliverReportsUntil(until);
+    world.now = std::max(world.now, until);
+}
+
 std::uint64_t steadyMilliseconds() {
     return world.now;
 }

@@ -87,6 +87,11 @@ TEST_F(CloseCommandsTest, GoOutInOrderWithinTheAllowanceOneInFlightPerWindow) {
          {{"A", 100, true, false}, {"Brimlock - 1.00", 0, true, false, -1}, {"Y", H, true, false},
           {"Z", H, true, false}}, {"a", "brimlock", "y", "z"}, {{'t', 100}},
          {{1, 0}, {2, 100}, {3, 100}, {4, 100}}, 100, 2},
+        {"the program's own window first, then three of one thread: each waits for the reply "
+         "before it, up to the allowance",
+         {{"Brimlock - 1.00", 0, true, false, -1}, {"Y", 500, true, false, 7},
+          {"Z", H, true, false, 7}, {"W", 0, true, false, 7}}, {"brimlock", "y", "z", "w"},
+         {{'t', 0}}, {{1, 0}, {2, 0}, {3, 500}, {4, 2500}}, 2500, 1},
     };
     // clang-format on
     for (const auto& c : cases) {
